@@ -17,6 +17,16 @@ using WPARAM = UINT_PTR;
 using LPARAM = LONG_PTR;
 using LRESULT = LONG_PTR;
 using COLORREF = DWORD;  // 0x00BBGGRR
+using LPSTR = char*;
+using LPCSTR = const char*;
+
+// Opaque handles of the window system; each tier defines what stands behind
+// its own.
+using HWND = struct HWND__*;
+using HMENU = struct HMENU__*;
+using HINSTANCE = struct HINSTANCE__*;
+using HCURSOR = struct HCURSOR__*;
+using HRSRC = struct HRSRC__*;
 
 inline constexpr BOOL TRUE = 1;
 inline constexpr BOOL FALSE = 0;
