@@ -5,6 +5,7 @@
 //
 // Index
 //   Event, EventType        input and window-manager happenings, per surface
+//   Rect, ClipRect          rectangles of surface pixels
 //   IHost                   surfaces, presentation, input, clock, clipboard
 //
 // Coordinates are surface pixels: (0, 0) is the top-left pixel of a surface,
@@ -32,11 +33,11 @@ enum class EventType {
   kCloseRequest,  // the close box of a surface
   kFocusGained,
   kFocusLost,
-  kExposed,       // the host lost the surface's pixels: present it all again
-  kMinimized,     // the user minimized, maximized or restored through the
-  kMaximized,     // host's own decorations
+  kExposed,    // the host lost the surface's pixels: present it all again
+  kMinimized,  // the user minimized, maximized or restored through the
+  kMaximized,  // host's own decorations
   kRestored,
-  kQuit,          // the session is ending (all windows, e.g. a signal)
+  kQuit,  // the session is ending (all windows, e.g. a signal)
 };
 
 enum class MouseButton { kLeft = 0, kRight = 1, kMiddle = 2 };
@@ -65,6 +66,23 @@ struct Rect {
   int height;
 };
 
+// The part of `rect` inside a width by height image, false when nothing is
+// left. Both hosts clip presented rectangles by it, so that they agree on
+// which pixels a Present touches; computed wide so that no rectangle a
+// caller passes can overflow.
+inline bool ClipRect(const Rect& rect, int width, int height, Rect* out) {
+  const long long left = rect.x > 0 ? rect.x : 0;
+  const long long top = rect.y > 0 ? rect.y : 0;
+  long long right = static_cast<long long>(rect.x) + (rect.width > 0 ? rect.width : 0);
+  long long bottom = static_cast<long long>(rect.y) + (rect.height > 0 ? rect.height : 0);
+  right = right < width ? right : width;
+  bottom = bottom < height ? bottom : height;
+  if (left >= right || top >= bottom) return false;
+  *out = {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+          static_cast<int>(bottom - top)};
+  return true;
+}
+
 enum class SurfaceState { kNormal, kMinimized, kMaximized };
 
 class IHost {
@@ -87,8 +105,8 @@ class IHost {
   // Presentation: copy the given rectangles of a surface's pixels (32-bit
   // 0x00RRGGBB, `stride` bytes a row) to the screen. The layer calls this
   // at most once per display frame and always before it waits for input.
-  virtual void Present(SurfaceId id, const std::uint32_t* pixels, int width, int height,
-                       int stride, const Rect* rects, int count) = 0;
+  virtual void Present(SurfaceId id, const std::uint32_t* pixels, int width, int height, int stride,
+                       const Rect* rects, int count) = 0;
 
   // Input. PollEvent returns false at once when nothing is waiting.
   // WaitEvent blocks up to timeout_ms (negative: without limit) and returns

@@ -27,6 +27,7 @@ using HMENU = struct HMENU__*;
 using HINSTANCE = struct HINSTANCE__*;
 using HCURSOR = struct HCURSOR__*;
 using HRSRC = struct HRSRC__*;
+using HRGN = struct HRGN__*;
 
 inline constexpr BOOL TRUE = 1;
 inline constexpr BOOL FALSE = 0;

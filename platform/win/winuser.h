@@ -300,6 +300,7 @@ inline constexpr int VK_DOWN = 0x28;
 inline constexpr int VK_INSERT = 0x2D;
 inline constexpr int VK_DELETE = 0x2E;
 inline constexpr int VK_F1 = 0x70;
+inline constexpr int VK_F4 = 0x73;
 inline constexpr int VK_F10 = 0x79;
 // Letters and digits are their upper-case ASCII codes ('A' to 'Z', '0' to '9').
 

@@ -1,0 +1,287 @@
+#include "platform/host/sdl/sdl_host.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/host/sdl/sdl_blit.h"
+#include "platform/host/sdl/sdl_display.h"
+#include "platform/host/sdl/sdl_events.h"
+#include "platform/host/sdl/sdl_keys.h"
+
+namespace host {
+namespace {
+
+// Beyond this SDL and the window systems refuse windows anyway.
+constexpr int kMaxWindowSide = 16384;
+
+bool g_hostAlive = false;
+
+int ClampSide(int side) { return std::clamp(side, 1, kMaxWindowSide); }
+
+int FrameIntervalOfDisplay() {
+  SDL_DisplayMode mode;
+  if (SDL_GetCurrentDisplayMode(0, &mode) != 0 || mode.refresh_rate <= 0) return 16;
+  // Rounded down, so that presenting never falls behind the display.
+  return std::max(1, 1000 / mode.refresh_rate);
+}
+
+// SDL would put an OpenGL texture behind every window surface, even where
+// the driver has a framebuffer of its own. For a program that draws every
+// pixel itself that only adds a GL context, a full upload per update and
+// llvmpipe on machines without a GPU; the driver's own (XShm on X11) copies
+// just the rectangles presented. Elsewhere SDL's choice stands, and an
+// SDL_FRAMEBUFFER_ACCELERATION set by the user overrides ours.
+void PreferDriverFramebuffer(const char* driver) {
+  const char* const own[] = {"x11", "windows", "offscreen", "dummy"};
+  for (const char* name : own) {
+    if (driver != nullptr && SDL_strcmp(driver, name) == 0) {
+      SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    }
+  }
+}
+
+std::unique_ptr<CSdlHost> Fail(std::string* error, std::string message) {
+  if (error != nullptr) *error = std::move(message);
+  return nullptr;
+}
+
+}  // namespace
+
+CSdlHost::CSdlHost() = default;
+
+std::unique_ptr<CSdlHost> CSdlHost::Create(std::string* error) {
+  if (g_hostAlive) return Fail(error, "astrolathe: the SDL host is already running");
+  const char* requested = std::getenv("SDL_VIDEODRIVER");
+#if defined(__unix__) && !defined(__APPLE__) && !defined(__ANDROID__)
+  std::string problem =
+      NoDisplayBeforeInit(requested, std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
+  if (!problem.empty()) return Fail(error, problem);
+#endif
+  // The layer captures the mouse itself; SDL's own capture would report a
+  // drag that leaves one of two windows as happening in the wrong one.
+  SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+  // The first click into an inactive window is a click, as on Windows.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // Closing the last window is the program's decision (it may ask first),
+  // so its close box must only ask, never end the session by itself.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    return Fail(error, std::string("astrolathe: cannot open the display (") + SDL_GetError() + ")");
+  }
+  std::string fallback = NoDisplayAfterInit(requested, SDL_GetCurrentVideoDriver());
+  if (!fallback.empty()) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SDL_Quit();
+    return Fail(error, fallback);
+  }
+  PreferDriverFramebuffer(SDL_GetCurrentVideoDriver());
+  std::unique_ptr<CSdlHost> host(new CSdlHost());
+  host->m_frameIntervalMs = FrameIntervalOfDisplay();
+  g_hostAlive = true;
+  return host;
+}
+
+CSdlHost::~CSdlHost() {
+  for (auto& entry : m_windows) SDL_DestroyWindow(entry.second.window);
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  SDL_Quit();
+  g_hostAlive = false;
+}
+
+CSdlHost::SWindow* CSdlHost::Find(SurfaceId id) {
+  auto it = m_windows.find(id);
+  return it == m_windows.end() ? nullptr : &it->second;
+}
+
+SurfaceId CSdlHost::CreateSurface(int width, int height, const std::string& caption) {
+  if (m_nextId == kNoSurface) return kNoSurface;
+  SDL_Window* window =
+      SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                       ClampSide(width), ClampSide(height), SDL_WINDOW_HIDDEN);
+  if (window == nullptr) return kNoSurface;
+  const SurfaceId id = m_nextId++;
+  m_windows[id].window = window;
+  m_byWindowId[SDL_GetWindowID(window)] = id;
+  return id;
+}
+
+void CSdlHost::DestroySurface(SurfaceId id) {
+  SWindow* window = Find(id);
+  if (window == nullptr) return;
+  m_byWindowId.erase(SDL_GetWindowID(window->window));
+  SDL_DestroyWindow(window->window);
+  m_windows.erase(id);
+}
+
+void CSdlHost::SetCaption(SurfaceId id, const std::string& utf8) {
+  if (SWindow* window = Find(id)) SDL_SetWindowTitle(window->window, utf8.c_str());
+}
+
+void CSdlHost::Show(SurfaceId id, bool visible) {
+  SWindow* window = Find(id);
+  if (window == nullptr) return;
+  if (visible) {
+    SDL_ShowWindow(window->window);
+  } else {
+    SDL_HideWindow(window->window);
+  }
+}
+
+void CSdlHost::Resize(SurfaceId id, int width, int height) {
+  if (SWindow* window = Find(id)) {
+    SDL_SetWindowSize(window->window, ClampSide(width), ClampSide(height));
+  }
+}
+
+void CSdlHost::SetPosition(SurfaceId id, int x, int y) {
+  if (SWindow* window = Find(id)) SDL_SetWindowPosition(window->window, x, y);
+}
+
+void CSdlHost::GetPosition(SurfaceId id, int* x, int* y) {
+  int wx = 0;
+  int wy = 0;
+  if (SWindow* window = Find(id)) SDL_GetWindowPosition(window->window, &wx, &wy);
+  if (x != nullptr) *x = wx;
+  if (y != nullptr) *y = wy;
+}
+
+void CSdlHost::SetState(SurfaceId id, SurfaceState state) {
+  SWindow* window = Find(id);
+  if (window == nullptr) return;
+  window->state = state;
+  switch (state) {
+    case SurfaceState::kMinimized:
+      SDL_MinimizeWindow(window->window);
+      break;
+    case SurfaceState::kMaximized:
+      SDL_MaximizeWindow(window->window);
+      break;
+    case SurfaceState::kNormal:
+      SDL_RestoreWindow(window->window);
+      break;
+  }
+}
+
+void CSdlHost::Raise(SurfaceId id) {
+  SWindow* window = Find(id);
+  if (window == nullptr) return;
+  SDL_RaiseWindow(window->window);
+  // Focusing a window that is not mapped is an error on X11.
+  if ((SDL_GetWindowFlags(window->window) & SDL_WINDOW_SHOWN) != 0) {
+    SDL_SetWindowInputFocus(window->window);
+  }
+}
+
+void CSdlHost::Present(SurfaceId id, const std::uint32_t* pixels, int width, int height, int stride,
+                       const Rect* rects, int count) {
+  SWindow* window = Find(id);
+  if (window == nullptr || pixels == nullptr || rects == nullptr || count <= 0 || width <= 0 ||
+      height <= 0 || stride % 4 != 0 || stride / 4 < width) {
+    return;
+  }
+  // SDL makes a new surface when the window's size changed and hands back
+  // the same one otherwise, so asking every time is both cheap and safe.
+  SDL_Surface* target = SDL_GetWindowSurface(window->window);
+  if (target == nullptr) return;
+  if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
+  m_updateRects.clear();
+  const int clip_width = std::min(width, target->w);
+  const int clip_height = std::min(height, target->h);
+  for (int i = 0; i < count; ++i) {
+    Rect clipped{};
+    if (!ClipRect(rects[i], clip_width, clip_height, &clipped)) continue;
+    if (!BlitToSurface(target, pixels, stride, clipped)) break;
+    m_updateRects.push_back({clipped.x, clipped.y, clipped.width, clipped.height});
+  }
+  if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+  if (!m_updateRects.empty()) {
+    SDL_UpdateWindowSurfaceRects(window->window, m_updateRects.data(),
+                                 static_cast<int>(m_updateRects.size()));
+  }
+}
+
+bool CSdlHost::Deliver(const SDL_Event& sdl, Event* event) {
+  Uint32 window_id = 0;
+  if (!TranslateSdlEvent(sdl, ModifiersFromSdl(SDL_GetModState()), event, &window_id)) {
+    return false;
+  }
+  if (event->type == EventType::kQuit) return true;
+  const auto it = m_byWindowId.find(window_id);
+  if (it == m_byWindowId.end()) return false;
+  event->surface = it->second;
+  SWindow* window = Find(it->second);
+  SurfaceState state{};
+  switch (event->type) {
+    case EventType::kMinimized:
+      state = SurfaceState::kMinimized;
+      break;
+    case EventType::kMaximized:
+      state = SurfaceState::kMaximized;
+      break;
+    case EventType::kRestored:
+      state = SurfaceState::kNormal;
+      break;
+    default:
+      return true;
+  }
+  if (state == window->state) return false;
+  window->state = state;
+  return true;
+}
+
+bool CSdlHost::PollEvent(Event* event) {
+  if (event == nullptr) return false;
+  SDL_Event sdl;
+  while (SDL_PollEvent(&sdl) != 0) {
+    if (Deliver(sdl, event)) return true;
+  }
+  return false;
+}
+
+bool CSdlHost::WaitEvent(Event* event, int timeout_ms) {
+  if (event == nullptr) return false;
+  if (timeout_ms == 0) return PollEvent(event);
+  SDL_Event sdl;
+  if (timeout_ms < 0) {
+    while (SDL_WaitEvent(&sdl) != 0) {
+      if (Deliver(sdl, event)) return true;
+    }
+    return false;
+  }
+  // Dropped events must not stretch the wait beyond what was asked.
+  const Uint64 deadline = SDL_GetTicks64() + static_cast<Uint64>(timeout_ms);
+  for (Uint64 now = SDL_GetTicks64(); now < deadline; now = SDL_GetTicks64()) {
+    if (SDL_WaitEventTimeout(&sdl, static_cast<int>(deadline - now)) == 0) return false;
+    if (Deliver(sdl, event)) return true;
+  }
+  return false;
+}
+
+std::uint64_t CSdlHost::NowMs() { return SDL_GetTicks64(); }
+
+std::string CSdlHost::GetClipboardText() {
+  char* text = SDL_GetClipboardText();
+  if (text == nullptr) return {};
+  std::string result(text);
+  SDL_free(text);
+  return result;
+}
+
+void CSdlHost::SetClipboardText(const std::string& utf8) { SDL_SetClipboardText(utf8.c_str()); }
+
+Rect CSdlHost::GetWorkArea() {
+  SDL_Rect bounds;
+  if (SDL_GetDisplayUsableBounds(0, &bounds) != 0 && SDL_GetDisplayBounds(0, &bounds) != 0) {
+    return {0, 0, 1024, 768};
+  }
+  return {bounds.x, bounds.y, bounds.w, bounds.h};
+}
+
+std::uint32_t CSdlHost::WindowIdOf(SurfaceId id) const {
+  const auto it = m_windows.find(id);
+  return it == m_windows.end() ? 0 : SDL_GetWindowID(it->second.window);
+}
+
+}  // namespace host

@@ -1,0 +1,80 @@
+// The SDL host: each surface is a real window of the desktop, input comes
+// from SDL. The rest of the program sees only IHost; SDL's own headers stay
+// in this folder's sources.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/host/host.h"
+
+struct SDL_Window;
+struct SDL_Rect;
+union SDL_Event;
+
+namespace host {
+
+class CSdlHost final : public IHost {
+ public:
+  // Starts SDL's video. Returns null, with one line for the user in *error,
+  // when there is no display to show windows on, when SDL cannot start, or
+  // while another CSdlHost is alive (SDL is one per process). A driver named
+  // in SDL_VIDEODRIVER is taken as asked, even one that shows nothing.
+  static std::unique_ptr<CSdlHost> Create(std::string* error);
+  CSdlHost(const CSdlHost&) = delete;
+  CSdlHost& operator=(const CSdlHost&) = delete;
+  // Destroys the remaining windows and stops SDL.
+  ~CSdlHost() override;
+
+  // IHost. Each surface is a hidden, fixed-size window until Show; unknown
+  // ids do nothing (GetPosition yields 0, 0). SetState asks the window
+  // manager and leaves sizes to the layer, which follows with Resize and
+  // SetPosition. State events that repeat the state a surface is already in
+  // (such as the echo of SetState) are not delivered. Events for windows
+  // that are not ours, and that the layer has no use for, are dropped.
+  SurfaceId CreateSurface(int width, int height, const std::string& caption) override;
+  void DestroySurface(SurfaceId id) override;
+  void SetCaption(SurfaceId id, const std::string& utf8) override;
+  void Show(SurfaceId id, bool visible) override;
+  void Resize(SurfaceId id, int width, int height) override;
+  void SetPosition(SurfaceId id, int x, int y) override;
+  void GetPosition(SurfaceId id, int* x, int* y) override;
+  void SetState(SurfaceId id, SurfaceState state) override;
+  void Raise(SurfaceId id) override;
+  void Present(SurfaceId id, const std::uint32_t* pixels, int width, int height, int stride,
+               const Rect* rects, int count) override;
+  bool PollEvent(Event* event) override;
+  bool WaitEvent(Event* event, int timeout_ms) override;
+  std::uint64_t NowMs() override;
+  int FrameIntervalMs() override { return m_frameIntervalMs; }
+  std::string GetClipboardText() override;
+  void SetClipboardText(const std::string& utf8) override;
+  Rect GetWorkArea() override;
+
+  // The SDL window id behind a surface, 0 for unknown ids: for tests that
+  // feed SDL events in and look at a window's pixels.
+  std::uint32_t WindowIdOf(SurfaceId id) const;
+
+ private:
+  struct SWindow {
+    SDL_Window* window = nullptr;
+    SurfaceState state = SurfaceState::kNormal;
+  };
+
+  CSdlHost();
+  SWindow* Find(SurfaceId id);
+  // Routes a translated event to its surface; false when it is dropped.
+  bool Deliver(const SDL_Event& sdl, Event* event);
+
+  std::map<SurfaceId, SWindow> m_windows;
+  std::unordered_map<std::uint32_t, SurfaceId> m_byWindowId;
+  SurfaceId m_nextId = 1;
+  int m_frameIntervalMs = 16;
+  std::vector<SDL_Rect> m_updateRects;  // kept to spare an allocation per Present
+};
+
+}  // namespace host

@@ -1,0 +1,317 @@
+// Update regions, visible regions and the paint device contexts. A window
+// paints only what is invalid and visible: its own client area minus the
+// children and higher siblings that cover it (group boxes cover nothing, so
+// whatever is beneath them shows through and repaints them when it changes).
+#include <algorithm>
+
+#include "platform/win/gdi/dc_internal.h"
+#include "platform/win/wm/wnd.h"
+
+namespace {
+
+class CRegion {
+ public:
+  CRegion() { pixman_region32_init(&m_r); }
+  explicit CRegion(const RECT& r) {
+    pixman_region32_init_rect(&m_r, r.left, r.top, static_cast<unsigned>(std::max<LONG>(0, r.right - r.left)),
+                              static_cast<unsigned>(std::max<LONG>(0, r.bottom - r.top)));
+  }
+  ~CRegion() { pixman_region32_fini(&m_r); }
+  CRegion(const CRegion&) = delete;
+  CRegion& operator=(const CRegion&) = delete;
+  pixman_region32_t* get() { return &m_r; }
+
+ private:
+  pixman_region32_t m_r;
+};
+
+RECT ClientRectAt(HWND w, POINT origin) {
+  const SIZE c = ClientSize(w);
+  return RECT{origin.x, origin.y, origin.x + c.cx, origin.y + c.cy};
+}
+
+void Subtract(pixman_region32_t* region, const RECT& r) {
+  CRegion cut(r);
+  pixman_region32_subtract(region, region, cut.get());
+}
+
+bool IsEmpty(pixman_region32_t* r) { return pixman_region32_not_empty(r) == 0; }
+
+// Adds `region` (client coordinates of w) to w and to every descendant it
+// covers.
+void InvalidateTree(HWND w, pixman_region32_t* region, bool erase) {
+  AddToUpdate(w, region, erase);
+  for (HWND c : w->children) {
+    if ((c->style & WS_VISIBLE) == 0) continue;
+    CRegion part(c->rect);
+    pixman_region32_intersect(part.get(), part.get(), region);
+    if (IsEmpty(part.get())) continue;
+    pixman_region32_translate(part.get(), -c->rect.left, -c->rect.top);
+    InvalidateTree(c, part.get(), erase);
+  }
+}
+
+void AddTransparentParts(HWND w, pixman_region32_t* clientRegion, bool erase) {
+  for (HWND c : w->children) {
+    if ((c->style & WS_VISIBLE) == 0 || !IsPaintTransparent(c)) continue;
+    CRegion part(c->rect);
+    pixman_region32_intersect(part.get(), part.get(), clientRegion);
+    if (IsEmpty(part.get())) continue;
+    pixman_region32_translate(part.get(), -c->rect.left, -c->rect.top);
+    AddToUpdate(c, part.get(), erase);
+  }
+  if (w->parent == nullptr) return;
+  // Group boxes above w draw over it: repaint where w's new pixels meet them.
+  for (HWND sib : w->parent->children) {
+    if (sib == w) break;
+    if ((sib->style & WS_VISIBLE) == 0 || !IsPaintTransparent(sib)) continue;
+    CRegion part(sib->rect);
+    CRegion mine;
+    pixman_region32_copy(mine.get(), clientRegion);
+    pixman_region32_translate(mine.get(), w->rect.left, w->rect.top);
+    pixman_region32_intersect(part.get(), part.get(), mine.get());
+    if (IsEmpty(part.get())) continue;
+    pixman_region32_translate(part.get(), -sib->rect.left, -sib->rect.top);
+    AddToUpdate(sib, part.get(), erase);
+  }
+}
+
+HWND FindIn(HWND w, HWND filter) {
+  if (!IsShowing(w)) return nullptr;
+  if (!IsEmpty(&w->update) && (filter == nullptr || w == filter || IsChild(filter, w))) return w;
+  for (auto it = w->children.rbegin(); it != w->children.rend(); ++it) {
+    if (HWND found = FindIn(*it, filter)) return found;
+  }
+  return nullptr;
+}
+
+HDC MakeDC(HWND hwnd, pixman_region32_t* clip) {
+  HWND top = TopLevelOf(hwnd);
+  return CreateSurfaceDC(top->surface, ClientOriginInSurface(hwnd), clip);
+}
+
+}  // namespace
+
+void AddToUpdate(HWND hwnd, const pixman_region32_t* clientRegion, bool erase) {
+  if (!IsShowing(hwnd) || hwnd->destroying) return;
+  const SIZE size = ClientSize(hwnd);
+  CRegion add(RECT{0, 0, size.cx, size.cy});
+  pixman_region32_intersect(add.get(), add.get(), const_cast<pixman_region32_t*>(clientRegion));
+  if (IsEmpty(add.get())) return;
+  const bool wasEmpty = IsEmpty(&hwnd->update);
+  pixman_region32_union(&hwnd->update, &hwnd->update, add.get());
+  if (wasEmpty) ++WM().pendingPaints;
+  hwnd->erase = hwnd->erase || erase;
+  AddTransparentParts(hwnd, add.get(), erase);
+}
+
+void ClearUpdate(HWND hwnd) {
+  if (!IsEmpty(&hwnd->update)) {
+    --WM().pendingPaints;
+    pixman_region32_clear(&hwnd->update);
+  }
+  hwnd->erase = false;
+}
+
+void ClearUpdateTree(HWND hwnd) {
+  ClearUpdate(hwnd);
+  for (HWND c : hwnd->children) ClearUpdateTree(c);
+}
+
+void InvalidateParentArea(HWND hwnd) {
+  HWND parent = hwnd->parent;
+  if (parent == nullptr) return;
+  CRegion area(hwnd->rect);
+  AddToUpdate(parent, area.get(), true);
+  // Siblings, and their children, that the window covered show again.
+  for (HWND sib : parent->children) {
+    if (sib == hwnd || (sib->style & WS_VISIBLE) == 0) continue;
+    CRegion part(sib->rect);
+    pixman_region32_intersect(part.get(), part.get(), area.get());
+    if (IsEmpty(part.get())) continue;
+    pixman_region32_translate(part.get(), -sib->rect.left, -sib->rect.top);
+    InvalidateTree(sib, part.get(), true);
+  }
+}
+
+void VisibleRegion(HWND hwnd, pixman_region32_t* out) {
+  pixman_region32_clear(out);
+  if (!IsLive(hwnd) && !WM().live.contains(hwnd)) return;
+  if (!IsShowing(hwnd)) return;
+  HWND top = TopLevelOf(hwnd);
+  const POINT origin = ClientOriginInSurface(hwnd);
+  CRegion vis(ClientRectAt(hwnd, origin));
+  CRegion bounds(RECT{0, 0, top->surface->width, top->surface->height});
+  pixman_region32_intersect(vis.get(), vis.get(), bounds.get());
+  for (HWND w = hwnd; w->parent != nullptr; w = w->parent) {
+    HWND p = w->parent;
+    const POINT po = ClientOriginInSurface(p);
+    CRegion pc(ClientRectAt(p, po));
+    pixman_region32_intersect(vis.get(), vis.get(), pc.get());
+    for (HWND sib : p->children) {
+      if (sib == w) break;
+      if ((sib->style & WS_VISIBLE) == 0 || IsPaintTransparent(sib)) continue;
+      RECT r = sib->rect;
+      OffsetRect(&r, po.x, po.y);
+      Subtract(vis.get(), r);
+    }
+  }
+  for (HWND c : hwnd->children) {
+    if ((c->style & WS_VISIBLE) == 0 || IsPaintTransparent(c)) continue;
+    RECT r = c->rect;
+    OffsetRect(&r, origin.x, origin.y);
+    Subtract(vis.get(), r);
+  }
+  pixman_region32_copy(out, vis.get());
+}
+
+HWND FindWindowToPaint(HWND filter, bool* nonClient) {
+  Session& s = WM();
+  *nonClient = false;
+  if (s.pendingPaints <= 0) return nullptr;
+  for (HWND top : s.topLevels) {
+    if (!IsShowing(top) || top->destroying) continue;
+    if (top->ncDirty && (filter == nullptr || filter == top)) {
+      *nonClient = true;
+      return top;
+    }
+    if (HWND w = FindIn(top, filter)) return w;
+  }
+  return nullptr;
+}
+
+void PaintNonClient(HWND top) {
+  Session& s = WM();
+  if (!top->ncDirty) return;
+  top->ncDirty = false;
+  --s.pendingPaints;
+  const int bar = MenuBarHeight(top);
+  if (bar == 0 || !IsShowing(top)) return;
+  CRegion clip(RECT{0, 0, top->surface->width, bar});
+  HDC hdc = CreateSurfaceDC(top->surface, POINT{0, 0}, clip.get());
+  if (s.menuHooks.paintBar != nullptr) {
+    s.menuHooks.paintBar(top, hdc, top->surface->width, bar);
+  } else {
+    RECT r{0, 0, top->surface->width, bar};
+    FillRect(hdc, &r, GetSysColorBrush(COLOR_MENU));
+  }
+  DeleteSurfaceDC(hdc);
+}
+
+BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
+  if (hwnd == nullptr) {
+    for (HWND top : WM().topLevels) RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    return TRUE;
+  }
+  if (!IsLive(hwnd)) return FALSE;
+  const SIZE size = ClientSize(hwnd);
+  CRegion region(rect != nullptr ? *rect : RECT{0, 0, size.cx, size.cy});
+  AddToUpdate(hwnd, region.get(), erase != FALSE);
+  return TRUE;
+}
+
+BOOL ValidateRect(HWND hwnd, const RECT* rect) {
+  if (!IsLive(hwnd)) return FALSE;
+  if (rect == nullptr) {
+    ClearUpdate(hwnd);
+    return TRUE;
+  }
+  CRegion cut(*rect);
+  const bool wasEmpty = IsEmpty(&hwnd->update);
+  pixman_region32_subtract(&hwnd->update, &hwnd->update, cut.get());
+  if (!wasEmpty && IsEmpty(&hwnd->update)) {
+    --WM().pendingPaints;
+    hwnd->erase = false;
+  }
+  return TRUE;
+}
+
+BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN /*region*/, UINT flags) {
+  if (!IsLive(hwnd)) return FALSE;
+  const bool erase = (flags & RDW_ERASE) != 0;
+  if ((flags & RDW_INVALIDATE) != 0) {
+    const SIZE size = ClientSize(hwnd);
+    CRegion region(rect != nullptr ? *rect : RECT{0, 0, size.cx, size.cy});
+    if ((flags & RDW_ALLCHILDREN) != 0) {
+      InvalidateTree(hwnd, region.get(), erase);
+    } else {
+      AddToUpdate(hwnd, region.get(), erase);
+    }
+  }
+  if ((flags & RDW_FRAME) != 0) DrawMenuBar(hwnd);
+  if ((flags & RDW_UPDATENOW) != 0) UpdateWindow(hwnd);
+  return TRUE;
+}
+
+BOOL GetUpdateRect(HWND hwnd, RECT* rect, BOOL /*erase*/) {
+  if (!IsLive(hwnd)) return FALSE;
+  const pixman_box32_t* box = pixman_region32_extents(&hwnd->update);
+  const bool any = !IsEmpty(&hwnd->update);
+  if (rect != nullptr) {
+    *rect = any ? RECT{box->x1, box->y1, box->x2, box->y2} : RECT{0, 0, 0, 0};
+  }
+  return any ? TRUE : FALSE;
+}
+
+BOOL UpdateWindow(HWND hwnd) {
+  if (!IsLive(hwnd)) return FALSE;
+  if (IsTopLevel(hwnd) && hwnd->ncDirty) SendMessageA(hwnd, WM_NCPAINT, 1, 0);
+  if (IsLive(hwnd) && !IsEmpty(&hwnd->update) && IsShowing(hwnd)) {
+    hwnd->beganPaint = false;
+    SendMessageA(hwnd, WM_PAINT, 0, 0);
+    if (IsLive(hwnd) && !hwnd->beganPaint) ClearUpdate(hwnd);
+  }
+  return TRUE;
+}
+
+HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint) {
+  if (!IsLive(hwnd) || paint == nullptr) return nullptr;
+  CRegion area;
+  pixman_region32_copy(area.get(), &hwnd->update);
+  const bool erase = hwnd->erase;
+  ClearUpdate(hwnd);
+  hwnd->beganPaint = true;
+  const pixman_box32_t* box = pixman_region32_extents(area.get());
+  *paint = PAINTSTRUCT{};
+  if (!IsEmpty(area.get())) paint->rcPaint = RECT{box->x1, box->y1, box->x2, box->y2};
+  CRegion clip;
+  VisibleRegion(hwnd, clip.get());
+  const POINT origin = ClientOriginInSurface(hwnd);
+  pixman_region32_translate(area.get(), origin.x, origin.y);
+  pixman_region32_intersect(clip.get(), clip.get(), area.get());
+  paint->hdc = MakeDC(hwnd, clip.get());
+  if (erase) {
+    paint->fErase = SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0) != 0
+                        ? FALSE
+                        : TRUE;
+  }
+  return paint->hdc;
+}
+
+BOOL EndPaint(HWND /*hwnd*/, const PAINTSTRUCT* paint) {
+  if (paint == nullptr || paint->hdc == nullptr) return FALSE;
+  DeleteSurfaceDC(paint->hdc);
+  return TRUE;
+}
+
+HDC GetDC(HWND hwnd) {
+  if (!IsLive(hwnd)) return nullptr;
+  CRegion clip;
+  VisibleRegion(hwnd, clip.get());
+  return MakeDC(hwnd, clip.get());
+}
+
+int ReleaseDC(HWND /*hwnd*/, HDC hdc) {
+  if (hdc == nullptr) return 0;
+  DeleteSurfaceDC(hdc);
+  return 1;
+}
+
+BOOL DrawMenuBar(HWND hwnd) {
+  if (!IsLive(hwnd) || !IsTopLevel(hwnd) || hwnd->menu == nullptr) return FALSE;
+  if (!hwnd->ncDirty) {
+    hwnd->ncDirty = true;
+    ++WM().pendingPaints;
+  }
+  return TRUE;
+}

@@ -1,0 +1,147 @@
+// What stands behind an HWND, and the window manager's shared state. For the
+// parts of the system tier that build on the window manager (controls,
+// menus, the dialog manager); the program never sees it.
+#pragma once
+
+#include <pixman.h>
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "platform/win/gdi/surface.h"
+#include "platform/win/wm/user.h"
+
+struct WindowClass {
+  WNDCLASSA wc{};
+  std::string name;
+  std::string menuName;
+};
+
+struct HWND__ {
+  HWND__();
+  ~HWND__();
+  HWND__(const HWND__&) = delete;
+  HWND__& operator=(const HWND__&) = delete;
+
+  const WindowClass* cls = nullptr;
+  WNDPROC proc = nullptr;
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  int id = 0;
+  std::string text;
+  HWND parent = nullptr;       // children only
+  HWND owner = nullptr;        // top-level windows only
+  std::vector<HWND> children;  // topmost first
+  // A child's rectangle is in its parent's client coordinates; a top-level
+  // window's is its outer rectangle on the screen.
+  RECT rect{};
+  std::vector<LONG_PTR> extra;  // the class's window data, 8 bytes a slot
+  LONG_PTR userData = 0;
+
+  // Top-level windows.
+  Surface* surface = nullptr;
+  host::SurfaceId hostId = host::kNoSurface;
+  HMENU menu = nullptr;
+  RECT restoreRect{};  // outer rectangle to come back to from maximized
+  UINT sizeState = SIZE_RESTORED;
+  UINT sizeBeforeMinimize = SIZE_RESTORED;
+  bool shownOnce = false;
+  bool ncDirty = false;  // the menu bar needs drawing
+  HWND lastFocus = nullptr;
+
+  // Painting: the update region is in client coordinates.
+  pixman_region32_t update;
+  bool erase = false;
+  bool beganPaint = false;
+  bool destroying = false;
+};
+
+struct Timer {
+  HWND hwnd;
+  UINT_PTR id;
+  UINT elapse;
+  std::uint64_t due;
+  TIMERPROC proc;
+};
+
+struct MenuHooks {
+  // Draws the menu bar of a top-level window into `hdc`, whose origin is the
+  // top-left of the bar.
+  void (*paintBar)(HWND top, HDC hdc, int width, int height) = nullptr;
+  // Runs the menu loop: `mode` 0 for a press on the bar at `screenPoint`,
+  // 1 to open from the keyboard with mnemonic `key` (0: just select the bar).
+  void (*track)(HWND top, int mode, POINT screenPoint, int key) = nullptr;
+};
+
+struct Session {
+  host::IHost* host = nullptr;
+  std::vector<std::unique_ptr<WindowClass>> classes;
+  std::unordered_set<HWND> live;
+  std::vector<HWND> topLevels;  // creation order
+  std::unordered_map<host::SurfaceId, HWND> bySurface;
+  HWND focus = nullptr;
+  HWND capture = nullptr;
+  HWND active = nullptr;
+  std::deque<MSG> queue;
+  bool quitPosted = false;
+  int quitCode = 0;
+  std::vector<Timer> timers;
+  WindowCreateHook createHook = nullptr;
+  void* createHookContext = nullptr;
+  MenuHooks menuHooks;
+  int pendingPaints = 0;  // windows with a non-empty update region or menu bar to draw
+  DWORD messageTime = 0;
+  POINT cursor{};  // screen
+  unsigned char keys[256] = {};
+  unsigned buttons = 0;  // MK_LBUTTON | MK_RBUTTON | MK_MBUTTON held
+  bool raiseOnActivate = true;  // false while following the host's own focus change
+  bool presentedOnce = false;
+  std::uint64_t lastPresent = 0;
+};
+
+// The window manager alone, without the system's control classes and menus
+// (InitWindowSystem is both); tests of the window manager use these.
+void InitWindowManager(host::IHost* host);
+void ShutdownWindowManager();
+
+Session& WM();
+const WindowClass* FindWindowClass(LPCSTR name);
+bool IsLive(HWND hwnd);  // a window that exists and is not yet destroyed
+inline bool IsTopLevel(HWND hwnd) { return (hwnd->style & WS_CHILD) == 0; }
+HWND TopLevelOf(HWND hwnd);
+// A group box lets its parent draw beneath it and clicks through it.
+bool IsPaintTransparent(HWND hwnd);
+// Visible here and in every ancestor, and not on a minimized top-level window.
+bool IsShowing(HWND hwnd);
+// Where the window's client (0, 0) lies on its top-level surface.
+POINT ClientOriginInSurface(HWND hwnd);
+SIZE ClientSize(HWND hwnd);
+int MenuBarHeight(HWND top);
+void SetMenuHooks(const MenuHooks& hooks);
+
+// Update regions (paint.cpp).
+void AddToUpdate(HWND hwnd, const pixman_region32_t* clientRegion, bool erase);
+void InvalidateParentArea(HWND hwnd);  // the area a child covers, in its parent
+void ClearUpdate(HWND hwnd);
+void ClearUpdateTree(HWND hwnd);  // a window that stops showing has nothing to paint
+void PaintNonClient(HWND top);    // the menu bar, if it needs it
+void VisibleRegion(HWND hwnd, pixman_region32_t* out);  // surface coordinates
+HWND FindWindowToPaint(HWND filter, bool* nonClient);
+
+// Presentation (queue.cpp): hands dirty surfaces to the host, at most once a
+// display frame unless `blocking`, which is what the program is about to do.
+void PresentSurfaces(bool blocking);
+
+// Input (input.cpp): turns one host event into queued messages.
+void HandleHostEvent(const host::Event& event);
+void PostInput(const MSG& msg, bool coalesceMoves);
+
+// Geometry (window.cpp).
+void ApplySizeState(HWND top, UINT state, bool fromHost);
+int NonClientTop(DWORD style);     // caption + border above the surface
+int NonClientBorder(DWORD style);  // border on each side
