@@ -407,9 +407,7 @@ inline constexpr int GWL_USERDATA = -21;
 inline LPCSTR MAKEINTRESOURCEA(UINT id) {
   return reinterpret_cast<LPCSTR>(static_cast<UINT_PTR>(static_cast<WORD>(id)));
 }
-inline bool IS_INTRESOURCE(LPCSTR name) {
-  return (reinterpret_cast<UINT_PTR>(name) >> 16U) == 0;
-}
+inline bool IS_INTRESOURCE(LPCSTR name) { return (reinterpret_cast<UINT_PTR>(name) >> 16U) == 0; }
 inline constexpr UINT RT_BITMAP = 2;
 inline constexpr UINT RT_MENU = 4;
 inline constexpr UINT RT_DIALOG = 5;
@@ -417,9 +415,7 @@ inline constexpr UINT RT_STRING = 6;
 inline constexpr UINT RT_GROUP_ICON = 14;
 inline constexpr UINT RT_VERSION = 16;
 
-constexpr DWORD MAKELONG(UINT lo, UINT hi) {
-  return (lo & 0xFFFFU) | ((hi & 0xFFFFU) << 16U);
-}
+constexpr DWORD MAKELONG(UINT lo, UINT hi) { return (lo & 0xFFFFU) | ((hi & 0xFFFFU) << 16U); }
 constexpr WPARAM MAKEWPARAM(UINT lo, UINT hi) { return MAKELONG(lo, hi); }
 constexpr LPARAM MAKELPARAM(UINT lo, UINT hi) { return MAKELONG(lo, hi); }
 // Signed coordinates packed in a mouse message's lParam.

@@ -167,8 +167,9 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int width, int heig
         RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
       }
     }
-    if (moved) SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(static_cast<UINT>(now.left),
-                                                          static_cast<UINT>(now.top)));
+    if (moved)
+      SendMessageA(hwnd, WM_MOVE, 0,
+                   MAKELPARAM(static_cast<UINT>(now.left), static_cast<UINT>(now.top)));
     if (sized && IsLive(hwnd)) SendSize(hwnd, IsTopLevel(hwnd) ? hwnd->sizeState : SIZE_RESTORED);
   }
   if (IsLive(hwnd) && (flags & SWP_SHOWWINDOW) != 0) ShowWindow(hwnd, SW_SHOWNA);

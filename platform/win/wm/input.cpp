@@ -20,7 +20,9 @@ UINT ButtonBit(host::MouseButton b) {
 }
 
 int ButtonKey(host::MouseButton b) {
-  return b == host::MouseButton::kLeft ? VK_LBUTTON : b == host::MouseButton::kRight ? VK_RBUTTON : 4;
+  return b == host::MouseButton::kLeft    ? VK_LBUTTON
+         : b == host::MouseButton::kRight ? VK_RBUTTON
+                                          : 4;
 }
 
 UINT ButtonMessage(host::MouseButton b, bool down) {
@@ -258,9 +260,8 @@ void HandleHostEvent(const host::Event& e) {
       return;
     case host::EventType::kRestored:
       if (top != nullptr) {
-        ApplySizeState(top, top->sizeState == SIZE_MINIMIZED ? top->sizeBeforeMinimize
-                                                             : SIZE_RESTORED,
-                       true);
+        ApplySizeState(
+            top, top->sizeState == SIZE_MINIMIZED ? top->sizeBeforeMinimize : SIZE_RESTORED, true);
       }
       return;
     case host::EventType::kQuit:

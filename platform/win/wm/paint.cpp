@@ -13,7 +13,8 @@ class CRegion {
  public:
   CRegion() { pixman_region32_init(&m_r); }
   explicit CRegion(const RECT& r) {
-    pixman_region32_init_rect(&m_r, r.left, r.top, static_cast<unsigned>(std::max<LONG>(0, r.right - r.left)),
+    pixman_region32_init_rect(&m_r, r.left, r.top,
+                              static_cast<unsigned>(std::max<LONG>(0, r.right - r.left)),
                               static_cast<unsigned>(std::max<LONG>(0, r.bottom - r.top)));
   }
   ~CRegion() { pixman_region32_fini(&m_r); }
@@ -200,7 +201,8 @@ void PaintNonClient(HWND top) {
 
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
   if (hwnd == nullptr) {
-    for (HWND top : WM().topLevels) RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    for (HWND top : WM().topLevels)
+      RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     return TRUE;
   }
   if (!IsLive(hwnd)) return FALSE;

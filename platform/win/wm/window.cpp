@@ -17,8 +17,7 @@ void Unlink(HWND hwnd) {
     auto& sib = hwnd->parent->children;
     sib.erase(std::remove(sib.begin(), sib.end(), hwnd), sib.end());
   } else {
-    s.topLevels.erase(std::remove(s.topLevels.begin(), s.topLevels.end(), hwnd),
-                      s.topLevels.end());
+    s.topLevels.erase(std::remove(s.topLevels.begin(), s.topLevels.end(), hwnd), s.topLevels.end());
     if (hwnd->hostId != host::kNoSurface) s.bySurface.erase(hwnd->hostId);
   }
 }
@@ -76,9 +75,8 @@ int NonClientBorder(DWORD style) {
 }
 
 int NonClientTop(DWORD style) {
-  const int caption = (style & WS_CHILD) == 0 && (style & WS_CAPTION) == WS_CAPTION
-                          ? kCaptionHeight
-                          : 0;
+  const int caption =
+      (style & WS_CHILD) == 0 && (style & WS_CAPTION) == WS_CAPTION ? kCaptionHeight : 0;
   return caption + NonClientBorder(style);
 }
 
@@ -233,8 +231,7 @@ HWND GetAncestorTopLevel(HWND hwnd) { return IsLive(hwnd) ? TopLevelOf(hwnd) : n
 
 HWND GetWindow(HWND hwnd, UINT relation) {
   if (!IsLive(hwnd)) return nullptr;
-  const std::vector<HWND>& sib =
-      hwnd->parent != nullptr ? hwnd->parent->children : WM().topLevels;
+  const std::vector<HWND>& sib = hwnd->parent != nullptr ? hwnd->parent->children : WM().topLevels;
   const auto it = std::find(sib.begin(), sib.end(), hwnd);
   switch (relation) {
     case GW_HWNDFIRST:

@@ -98,7 +98,7 @@ struct Session {
   DWORD messageTime = 0;
   POINT cursor{};  // screen
   unsigned char keys[256] = {};
-  unsigned buttons = 0;  // MK_LBUTTON | MK_RBUTTON | MK_MBUTTON held
+  unsigned buttons = 0;         // MK_LBUTTON | MK_RBUTTON | MK_MBUTTON held
   bool raiseOnActivate = true;  // false while following the host's own focus change
   bool presentedOnce = false;
   std::uint64_t lastPresent = 0;

@@ -57,7 +57,7 @@ TEST_F(Painting, ChildrenClipTheParentButGroupBoxesDoNot) {
   Pump();
   InvalidateRect(w, nullptr, FALSE);
   FillWhole(w, RGB(0, 255, 0));
-  EXPECT_EQ(At(w, 20, 20), RGB(0, 0, 0));  // the child's pixels stay its own
+  EXPECT_EQ(At(w, 20, 20), RGB(0, 0, 0));    // the child's pixels stay its own
   EXPECT_EQ(At(w, 60, 20), RGB(0, 255, 0));  // beneath the group box the parent draws
   // ...and the group box, drawn over, is asked to paint itself again.
   RECT update;

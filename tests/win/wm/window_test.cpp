@@ -29,9 +29,9 @@ TEST_F(Windows, FailedCreationLeavesNothing) {
   EXPECT_EQ(MakeTop(), nullptr);
   EXPECT_TRUE(m_host.Surfaces().empty());
   s_createResult = 0;
-  EXPECT_EQ(CreateWindowExA(0, "NoSuchClass", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                            nullptr),
-            nullptr);
+  EXPECT_EQ(
+      CreateWindowExA(0, "NoSuchClass", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr),
+      nullptr);
   EXPECT_EQ(MakeChild(nullptr, 1, RECT{0, 0, 1, 1}), nullptr);
 }
 
