@@ -1,6 +1,7 @@
 // Where windows are: rectangles, coordinate mapping, moving, showing,
 // maximizing and minimizing.
 #include <algorithm>
+#include <ranges>
 
 #include "platform/win/wm/wnd.h"
 
@@ -287,7 +288,8 @@ BOOL IsZoomed(HWND hwnd) {
   return IsLive(hwnd) && IsTopLevel(hwnd) && hwnd->sizeState == SIZE_MAXIMIZED ? TRUE : FALSE;
 }
 
-HWND ChildWindowFromPoint(HWND parent, POINT p) {
+HWND ChildWindowFromPoint(HWND parent, POINT clientPoint) {
+  const POINT p = clientPoint;
   if (!IsLive(parent)) return nullptr;
   for (HWND c : parent->children) {
     if (!c->destroying && (c->style & WS_VISIBLE) != 0 && PtInRect(&c->rect, p)) return c;
@@ -299,8 +301,7 @@ HWND ChildWindowFromPoint(HWND parent, POINT p) {
 
 HWND WindowFromPoint(POINT screen) {
   Session& s = WM();
-  for (auto it = s.topLevels.rbegin(); it != s.topLevels.rend(); ++it) {
-    HWND top = *it;
+  for (HWND top : std::views::reverse(s.topLevels)) {
     if (!IsShowing(top) || !PtInRect(&top->rect, screen)) continue;
     HWND w = top;
     for (;;) {

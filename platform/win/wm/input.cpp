@@ -1,6 +1,7 @@
 // Host input to window messages: the pointer goes to the window under it
 // (or to the one holding the capture), keys to the focus, and a window that
 // is disabled gets nothing.
+#include <ranges>
 #include <string>
 
 #include "platform/win/wm/wnd.h"
@@ -79,8 +80,7 @@ HWND HitTest(HWND w, POINT clientPoint, POINT screen) {
 // the enabled window it is waiting on (a modal dialog over it).
 HWND EnabledOwnedBy(HWND top) {
   if ((top->style & WS_DISABLED) == 0) return top;
-  for (auto it = WM().topLevels.rbegin(); it != WM().topLevels.rend(); ++it) {
-    HWND t = *it;
+  for (HWND t : std::views::reverse(WM().topLevels)) {
     if (t->owner == top && IsShowing(t)) return EnabledOwnedBy(t);
   }
   return nullptr;

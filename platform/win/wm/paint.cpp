@@ -3,6 +3,7 @@
 // children and higher siblings that cover it (group boxes cover nothing, so
 // whatever is beneath them shows through and repaints them when it changes).
 #include <algorithm>
+#include <ranges>
 
 #include "platform/win/gdi/dc_internal.h"
 #include "platform/win/wm/wnd.h"
@@ -80,8 +81,8 @@ void AddTransparentParts(HWND w, pixman_region32_t* clientRegion, bool erase) {
 HWND FindIn(HWND w, HWND filter) {
   if (!IsShowing(w)) return nullptr;
   if (!IsEmpty(&w->update) && (filter == nullptr || w == filter || IsChild(filter, w))) return w;
-  for (auto it = w->children.rbegin(); it != w->children.rend(); ++it) {
-    if (HWND found = FindIn(*it, filter)) return found;
+  for (HWND c : std::views::reverse(w->children)) {
+    if (HWND found = FindIn(c, filter)) return found;
   }
   return nullptr;
 }

@@ -173,7 +173,7 @@ BOOL TranslateMessage(const MSG* msg) {
       ch = vk == VK_RETURN ? '\r' : vk == VK_BACK ? '\b' : vk == VK_TAB ? '\t' : 0x1B;
     } else if (ctrl && vk >= 'A' && vk <= 'Z') {
       charMessage = WM_CHAR;
-      ch = static_cast<WPARAM>(vk - 'A' + 1);
+      ch = static_cast<WPARAM>(vk) - 'A' + 1;
     }
   } else if (msg->message == WM_SYSKEYDOWN) {
     if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) {

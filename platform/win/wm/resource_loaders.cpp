@@ -18,7 +18,7 @@ HBITMAP LoadBitmapA(HINSTANCE instance, LPCSTR name) {
 HICON LoadIconSized(HINSTANCE instance, LPCSTR name, int size) {
   const IconGroup* group = FindIconGroup(instance, name);
   if (group == nullptr || group->images.empty()) return nullptr;
-  const PixelArt* best = &group->images[0];
+  const PixelArt* best = group->images.data();
   for (const PixelArt& image : group->images) {
     if (std::abs(image.width - size) < std::abs(best->width - size)) best = &image;
   }
