@@ -1,7 +1,6 @@
 // Where windows are: rectangles, coordinate mapping, moving, showing,
 // maximizing and minimizing.
 #include <algorithm>
-#include <ranges>
 
 #include "platform/win/wm/wnd.h"
 
@@ -301,7 +300,8 @@ HWND ChildWindowFromPoint(HWND parent, POINT clientPoint) {
 
 HWND WindowFromPoint(POINT screen) {
   Session& s = WM();
-  for (HWND top : std::views::reverse(s.topLevels)) {
+  for (size_t i = s.topLevels.size(); i-- > 0;) {
+    HWND top = s.topLevels[i];
     if (!IsShowing(top) || !PtInRect(&top->rect, screen)) continue;
     HWND w = top;
     for (;;) {

@@ -1,7 +1,6 @@
 // Host input to window messages: the pointer goes to the window under it
 // (or to the one holding the capture), keys to the focus, and a window that
 // is disabled gets nothing.
-#include <ranges>
 #include <string>
 
 #include "platform/win/wm/wnd.h"
@@ -80,7 +79,9 @@ HWND HitTest(HWND w, POINT clientPoint, POINT screen) {
 // the enabled window it is waiting on (a modal dialog over it).
 HWND EnabledOwnedBy(HWND top) {
   if ((top->style & WS_DISABLED) == 0) return top;
-  for (HWND t : std::views::reverse(WM().topLevels)) {
+  const std::vector<HWND>& tops = WM().topLevels;
+  for (size_t i = tops.size(); i-- > 0;) {
+    HWND t = tops[i];
     if (t->owner == top && IsShowing(t)) return EnabledOwnedBy(t);
   }
   return nullptr;

@@ -3,7 +3,6 @@
 // children and higher siblings that cover it (group boxes cover nothing, so
 // whatever is beneath them shows through and repaints them when it changes).
 #include <algorithm>
-#include <ranges>
 
 #include "platform/win/gdi/dc_internal.h"
 #include "platform/win/wm/wnd.h"
@@ -81,8 +80,9 @@ void AddTransparentParts(HWND w, pixman_region32_t* clientRegion, bool erase) {
 HWND FindIn(HWND w, HWND filter) {
   if (!IsShowing(w)) return nullptr;
   if (!IsEmpty(&w->update) && (filter == nullptr || w == filter || IsChild(filter, w))) return w;
-  for (HWND c : std::views::reverse(w->children)) {
-    if (HWND found = FindIn(c, filter)) return found;
+  // Lower windows first, so that what lies above paints over them.
+  for (size_t i = w->children.size(); i-- > 0;) {
+    if (HWND found = FindIn(w->children[i], filter)) return found;
   }
   return nullptr;
 }
