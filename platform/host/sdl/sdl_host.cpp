@@ -233,8 +233,17 @@ bool CSdlHost::Deliver(const SDL_Event& sdl, Event* event) {
 
 bool CSdlHost::PollEvent(Event* event) {
   if (event == nullptr) return false;
+  // Asking the display server costs microseconds, and a busy loop asks many
+  // times a millisecond: events already fetched are handed out at once, and
+  // the server is asked again at most once a millisecond, which no user can
+  // tell from at once.
   SDL_Event sdl;
-  while (SDL_PollEvent(&sdl) != 0) {
+  const Uint64 now = SDL_GetTicks64();
+  if (now != m_lastPump) {
+    m_lastPump = now;
+    SDL_PumpEvents();
+  }
+  while (SDL_PeepEvents(&sdl, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
     if (Deliver(sdl, event)) return true;
   }
   return false;

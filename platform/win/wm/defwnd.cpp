@@ -112,7 +112,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SYSKEYUP:
       // Alt pressed and released alone selects the menu bar.
-      if (static_cast<int>(wParam) == VK_MENU) {
+      if (static_cast<int>(wParam) == VK_MENU && s.altAlone) {
+        s.altAlone = false;
         HWND top = TopLevelOf(hwnd);
         if (top->menu != nullptr && s.menuHooks.track != nullptr) {
           s.menuHooks.track(top, 1, POINT{0, 0}, 0);

@@ -106,7 +106,7 @@ void HandleMouse(const host::Event& e, HWND top) {
     if (down || up) message = ButtonMessage(e.button, down);
     if (e.type == host::EventType::kMouseWheel) return;
     MSG m{s.capture, message, MouseKeys(), PackPoint(p), 0, screen};
-    PostInput(m, message == WM_MOUSEMOVE);
+    PostInput(m);
     return;
   }
   if ((top->style & WS_DISABLED) != 0) {
@@ -122,15 +122,14 @@ void HandleMouse(const host::Event& e, HWND top) {
   if (e.type == host::EventType::kMouseWheel) {
     HWND target = IsLive(s.focus) ? s.focus : top;
     const WPARAM wp = MAKEWPARAM(static_cast<UINT>(MouseKeys()), static_cast<UINT>(e.wheel * 120));
-    PostInput(MSG{target, WM_MOUSEWHEEL, wp, PackPoint(screen), 0, screen}, false);
+    PostInput(MSG{target, WM_MOUSEWHEEL, wp, PackPoint(screen), 0, screen});
     return;
   }
   const int bar = MenuBarHeight(top);
   if (e.y < bar) {
     const UINT message = down ? WM_NCLBUTTONDOWN : up ? WM_NCLBUTTONUP : WM_NCMOUSEMOVE;
     if ((down || up) && e.button != host::MouseButton::kLeft) return;
-    PostInput(MSG{top, message, static_cast<WPARAM>(HTMENU), PackPoint(screen), 0, screen},
-              message == WM_NCMOUSEMOVE);
+    PostInput(MSG{top, message, static_cast<WPARAM>(HTMENU), PackPoint(screen), 0, screen});
     return;
   }
   const POINT client{e.x, e.y - bar};
@@ -139,7 +138,7 @@ void HandleMouse(const host::Event& e, HWND top) {
   ScreenToClient(target, &p);
   UINT message = WM_MOUSEMOVE;
   if (down || up) message = ButtonMessage(e.button, down);
-  PostInput(MSG{target, message, MouseKeys(), PackPoint(p), 0, screen}, message == WM_MOUSEMOVE);
+  PostInput(MSG{target, message, MouseKeys(), PackPoint(p), 0, screen});
 }
 
 void HandleKey(const host::Event& e, HWND top) {
@@ -147,6 +146,7 @@ void HandleKey(const host::Event& e, HWND top) {
   SyncModifiers(e.modifiers);
   const bool down = e.type == host::EventType::kKeyDown;
   if (e.vkey > 0 && e.vkey < 256) s.keys[e.vkey] = down ? 0x80 : 0;
+  if (down) s.altAlone = e.vkey == VK_MENU;
   HWND target = IsLive(s.focus) ? s.focus : IsLive(s.active) ? s.active : top;
   if (target == nullptr || (TopLevelOf(target)->style & WS_DISABLED) != 0) return;
   const bool alt = (e.modifiers & host::kModAlt) != 0;
@@ -161,7 +161,7 @@ void HandleKey(const host::Event& e, HWND top) {
   if (alt) lp |= 1L << 29;
   if (e.repeat) lp |= 1L << 30;
   if (!down) lp |= (1L << 30) | (1L << 31);
-  PostInput(MSG{target, message, static_cast<WPARAM>(e.vkey), lp, 0, s.cursor}, false);
+  PostInput(MSG{target, message, static_cast<WPARAM>(e.vkey), lp, 0, s.cursor});
 }
 
 // Unicode to the 8-bit code page the program's texts use; characters it
@@ -206,7 +206,7 @@ void HandleText(const host::Event& e, HWND top) {
     if (extra != 0) continue;
     const int ch = ToCodePage(c);
     if (ch < 0x20 || ch == 0x7F) continue;
-    PostInput(MSG{target, WM_CHAR, static_cast<WPARAM>(ch), 1, 0, s.cursor}, false);
+    PostInput(MSG{target, WM_CHAR, static_cast<WPARAM>(ch), 1, 0, s.cursor});
   }
 }
 
@@ -237,7 +237,7 @@ void HandleHostEvent(const host::Event& e) {
       return;
     case host::EventType::kCloseRequest:
       if (top != nullptr && (top->style & WS_DISABLED) == 0) {
-        PostInput(MSG{top, WM_SYSCOMMAND, SC_CLOSE, 0, 0, s.cursor}, false);
+        PostInput(MSG{top, WM_SYSCOMMAND, SC_CLOSE, 0, 0, s.cursor});
       }
       return;
     case host::EventType::kFocusGained:

@@ -23,12 +23,37 @@ std::uint64_t Now() {
   return s.host != nullptr ? s.host->NowMs() : 0;
 }
 
-// Takes whatever the host has waiting, without blocking.
+bool IsInput(UINT message) {
+  return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+         (message >= WM_NCMOUSEMOVE && message <= WM_NCLBUTTONUP) ||
+         (message >= WM_KEYDOWN && message <= WM_SYSCHAR) || message == WM_SYSCOMMAND;
+}
+
+// Takes what the host has waiting, without blocking, in the order it came.
 void PumpHost() {
   Session& s = WM();
   if (s.host == nullptr) return;
   host::Event e;
-  while (s.host->PollEvent(&e)) HandleHostEvent(e);
+  while (s.host->PollEvent(&e)) s.pendingInput.push_back(e);
+}
+
+// Turns waiting host events into messages until one is queued. A move with
+// another move behind it is dropped: only the pointer's latest place
+// matters, and a run loop that looks once a step must not fall behind a
+// stream of moves.
+void RouteInput() {
+  Session& s = WM();
+  const size_t before = s.queue.size();
+  while (!s.pendingInput.empty() && s.queue.size() == before) {
+    const host::Event e = s.pendingInput.front();
+    s.pendingInput.pop_front();
+    if (e.type == host::EventType::kMouseMove && !s.pendingInput.empty() &&
+        s.pendingInput.front().type == host::EventType::kMouseMove &&
+        s.pendingInput.front().surface == e.surface) {
+      continue;
+    }
+    HandleHostEvent(e);
+  }
 }
 
 MSG Make(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -43,13 +68,24 @@ MSG Make(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // The next message without waiting, made or taken from the queue.
-bool NextMessage(MSG* msg, HWND filter, UINT lo, UINT hi, bool remove) {
+bool FromQueue(MSG* msg, HWND filter, UINT lo, UINT hi, bool remove) {
   Session& s = WM();
   for (auto it = s.queue.begin(); it != s.queue.end(); ++it) {
     if (!Matches(*it, filter, lo, hi)) continue;
     *msg = *it;
     if (remove) s.queue.erase(it);
     return true;
+  }
+  return false;
+}
+
+bool NextMessage(MSG* msg, HWND filter, UINT lo, UINT hi, bool remove) {
+  Session& s = WM();
+  if (FromQueue(msg, filter, lo, hi, remove)) return true;
+  // Input is routed when it is due, after everything queued before it.
+  while (!s.pendingInput.empty()) {
+    RouteInput();
+    if (FromQueue(msg, filter, lo, hi, remove)) return true;
   }
   if (s.quitPosted && filter == nullptr && InRange(WM_QUIT, lo, hi)) {
     *msg = Make(nullptr, WM_QUIT, static_cast<WPARAM>(s.quitCode), 0);
@@ -99,18 +135,12 @@ BOOL PostMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return TRUE;
 }
 
-void PostInput(const MSG& msg, bool coalesceMoves) {
+void PostInput(const MSG& msg) { WM().queue.push_back(msg); }
+
+bool InputPending() {
   Session& s = WM();
-  // Only the latest pointer position matters; a run loop that looks at the
-  // queue once a step must not fall behind a stream of moves.
-  if (coalesceMoves && !s.queue.empty()) {
-    MSG& last = s.queue.back();
-    if (last.hwnd == msg.hwnd && last.message == msg.message) {
-      last = msg;
-      return;
-    }
-  }
-  s.queue.push_back(msg);
+  if (!s.pendingInput.empty()) return true;
+  return std::any_of(s.queue.begin(), s.queue.end(), [](const MSG& m) { return IsInput(m.message); });
 }
 
 void PostQuitMessage(int exitCode) {
@@ -144,7 +174,7 @@ BOOL GetMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
     }
     PresentSurfaces(true);
     host::Event e;
-    if (s.host->WaitEvent(&e, WaitTimeout())) HandleHostEvent(e);
+    if (s.host->WaitEvent(&e, WaitTimeout())) s.pendingInput.push_back(e);
   }
 }
 
@@ -155,7 +185,7 @@ BOOL WaitMessage() {
   if (NextMessage(&m, nullptr, 0, 0, false) || s.host == nullptr) return TRUE;
   PresentSurfaces(true);
   host::Event e;
-  if (s.host->WaitEvent(&e, WaitTimeout())) HandleHostEvent(e);
+  if (s.host->WaitEvent(&e, WaitTimeout())) s.pendingInput.push_back(e);
   return TRUE;
 }
 

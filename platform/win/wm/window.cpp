@@ -282,8 +282,10 @@ int GetWindowTextLengthA(HWND hwnd) {
   return static_cast<int>(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0));
 }
 
+// A window being destroyed still answers: its procedure frees its data on
+// WM_NCDESTROY and must be able to read it there.
 LONG_PTR GetWindowLongPtrA(HWND hwnd, int index) {
-  if (!IsLive(hwnd)) return 0;
+  if (hwnd == nullptr || !WM().live.contains(hwnd)) return 0;
   switch (index) {
     case GWL_WNDPROC:
       return reinterpret_cast<LONG_PTR>(hwnd->proc);
@@ -305,7 +307,7 @@ LONG_PTR GetWindowLongPtrA(HWND hwnd, int index) {
 }
 
 LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
-  if (!IsLive(hwnd)) return 0;
+  if (hwnd == nullptr || !WM().live.contains(hwnd)) return 0;
   const LONG_PTR old = GetWindowLongPtrA(hwnd, index);
   switch (index) {
     case GWL_WNDPROC:

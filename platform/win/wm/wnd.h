@@ -88,6 +88,10 @@ struct Session {
   HWND capture = nullptr;
   HWND active = nullptr;
   std::deque<MSG> queue;
+  // Host events not yet turned into messages: input is routed only when the
+  // program takes it, so that a press can take the capture before the
+  // moves after it are routed.
+  std::deque<host::Event> pendingInput;
   bool quitPosted = false;
   int quitCode = 0;
   std::vector<Timer> timers;
@@ -99,6 +103,7 @@ struct Session {
   POINT cursor{};  // screen
   unsigned char keys[256] = {};
   unsigned buttons = 0;         // MK_LBUTTON | MK_RBUTTON | MK_MBUTTON held
+  bool altAlone = false;  // Alt went down and no other key since
   bool raiseOnActivate = true;  // false while following the host's own focus change
   bool presentedOnce = false;
   std::uint64_t lastPresent = 0;
@@ -139,7 +144,10 @@ void PresentSurfaces(bool blocking);
 
 // Input (input.cpp): turns one host event into queued messages.
 void HandleHostEvent(const host::Event& event);
-void PostInput(const MSG& msg, bool coalesceMoves);
+// Host input taken but not yet handled by the program: raw events, or
+// routed input messages still in the queue.
+bool InputPending();
+void PostInput(const MSG& msg);
 
 // Geometry (window.cpp).
 void ApplySizeState(HWND top, UINT state, bool fromHost);

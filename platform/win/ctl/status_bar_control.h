@@ -1,0 +1,53 @@
+// "msctls_statusbar32": a row of parts that the framework lays out
+// (SB_SETPARTS on every resize) and writes texts into (SB_SETTEXTA after
+// every simulation step, so that stays cheap: it repaints only the part it
+// changes, only when something changed, and allocates nothing while a
+// part's text does not grow). Part i spans from part i-1's right edge plus
+// the gap to its own right edge (-1: the bar's right edge), from y = 2 to
+// the bottom, bevel included; its text sits 2 pixels in from the bevel.
+#pragma once
+
+#include <vector>
+
+#include "platform/win/ctl/control.h"
+
+namespace ctl {
+
+class CStatusBarControl final : public CControl {
+ public:
+  static constexpr int kMaxParts = 256;
+  static constexpr int kPartTop = 2;
+  static constexpr int kGap = 2;
+  static constexpr int kTextInset = 2;
+
+  static LRESULT Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  struct SPart {
+    int right = -1;
+    UINT flags = 0;  // SBT_NOBORDERS, SBT_POPOUT
+    std::string text;
+  };
+
+  explicit CStatusBarControl(HWND hwnd) : CControl(hwnd), m_parts(1) {}
+  static CControl* Make(HWND hwnd, const CREATESTRUCTA& /*cs*/) {
+    return new CStatusBarControl(hwnd);
+  }
+
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool TakesFocus() const override { return false; }
+  void OnFocusChanged() override {}
+  void OnTextChanged() override {}
+  void Draw(HDC hdc, const RECT& client) override;
+
+  bool SetParts(WPARAM count, const int* rights);
+  bool SetText(WPARAM which, LPCSTR text);
+  const SPart* Part(WPARAM index) const;
+  RECT PartRect(size_t index) const;
+  void DrawPart(HDC hdc, const SPart& part, const RECT& rect);
+
+  std::vector<SPart> m_parts;
+  int m_minHeight = 0;
+};
+
+}  // namespace ctl

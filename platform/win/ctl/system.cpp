@@ -1,0 +1,34 @@
+#include "platform/win/ctl/system.h"
+
+#include "platform/win/ctl/button_control.h"
+#include "platform/win/ctl/static_control.h"
+#include "platform/win/ctl/status_bar_control.h"
+#include "platform/win/ctl/trackbar.h"
+#include "platform/win/menu/menu_system.h"
+#include "platform/win/wm/wnd.h"
+
+namespace {
+
+void Register(const char* name, WNDPROC proc) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = proc;
+  wc.cbWndExtra = 8;  // the control's state, slot 0
+  wc.lpszClassName = name;
+  RegisterClassA(&wc);
+}
+
+}  // namespace
+
+void InitWindowSystem(host::IHost* host) {
+  InitWindowManager(host);
+  Register("BUTTON", &ctl::CButtonControl::Proc);
+  Register("STATIC", &ctl::CStaticControl::Proc);
+  Register(TRACKBAR_CLASSA, &ctl::CTrackbar::Proc);
+  Register(STATUSCLASSNAMEA, &ctl::CStatusBarControl::Proc);
+  InstallMenuSystem();
+}
+
+void ShutdownWindowSystem() {
+  ShutdownWindowManager();
+  DestroyAllMenus();
+}
