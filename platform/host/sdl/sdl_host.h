@@ -75,7 +75,7 @@ class CSdlHost final : public IHost {
   SurfaceId m_nextId = 1;
   int m_frameIntervalMs = 16;
   std::uint64_t m_lastPump = ~std::uint64_t{0};  // when the display server was last asked
-  std::vector<SDL_Rect> m_updateRects;  // kept to spare an allocation per Present
+  std::vector<SDL_Rect> m_updateRects;           // kept to spare an allocation per Present
 };
 
 }  // namespace host

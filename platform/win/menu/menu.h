@@ -20,7 +20,7 @@ HMENU GetMenu(HWND hwnd);
 BOOL SetMenu(HWND hwnd, HMENU menu);
 HMENU GetSubMenu(HMENU menu, int position);
 int GetMenuItemCount(HMENU menu);
-UINT GetMenuItemID(HMENU menu, int position);  // -1 for a drop-down, 0 for a separator
+UINT GetMenuItemID(HMENU menu, int position);          // -1 for a drop-down, 0 for a separator
 UINT GetMenuState(HMENU menu, UINT item, UINT flags);  // MF_* bits; -1 when there is none
 int GetMenuStringA(HMENU menu, UINT item, LPSTR buffer, int size, UINT flags);
 

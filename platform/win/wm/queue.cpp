@@ -140,7 +140,8 @@ void PostInput(const MSG& msg) { WM().queue.push_back(msg); }
 bool InputPending() {
   Session& s = WM();
   if (!s.pendingInput.empty()) return true;
-  return std::any_of(s.queue.begin(), s.queue.end(), [](const MSG& m) { return IsInput(m.message); });
+  return std::any_of(s.queue.begin(), s.queue.end(),
+                     [](const MSG& m) { return IsInput(m.message); });
 }
 
 void PostQuitMessage(int exitCode) {

@@ -103,7 +103,7 @@ struct Session {
   POINT cursor{};  // screen
   unsigned char keys[256] = {};
   unsigned buttons = 0;         // MK_LBUTTON | MK_RBUTTON | MK_MBUTTON held
-  bool altAlone = false;  // Alt went down and no other key since
+  bool altAlone = false;        // Alt went down and no other key since
   bool raiseOnActivate = true;  // false while following the host's own focus change
   bool presentedOnce = false;
   std::uint64_t lastPresent = 0;
