@@ -36,7 +36,7 @@ LRESULT CTrackbar::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 CTrackbarGeometry CTrackbar::Geometry() const {
   const RECT client = Client();
-  return CTrackbarGeometry(client.right, client.bottom, Style(), m_min, Max(), m_pos);
+  return {client.right, client.bottom, Style(), m_min, Max(), m_pos};
 }
 
 int CTrackbar::PageSize() const {

@@ -78,14 +78,14 @@ SIZE CMenuLayout::DropDownSize(HMENU popup) {
   Measure(popup);
   long long labels = 0;
   long long rights = 0;
-  long long height = 2 * kFrame;
+  long long height = 2LL * kFrame;
   for (const SMenuItem& item : data->items) {
     height += ItemHeight(item);
     if (IsSeparator(item)) continue;
     labels = std::max<long long>(labels, item.labelWidth);
     rights = std::max<long long>(rights, item.rightWidth);
   }
-  const long long width = 2 * kTextLeft + labels + (rights > 0 ? kRightGap + rights : 0);
+  const long long width = 2LL * kTextLeft + labels + (rights > 0 ? kRightGap + rights : 0);
   return SIZE{Clamp(width), Clamp(height)};
 }
 

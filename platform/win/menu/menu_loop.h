@@ -21,6 +21,9 @@ class CMenuLoop {
   // first bar item without opening it). Returns when the loop has ended;
   // does nothing while another loop runs or when nothing on the bar is hit.
   static void Track(HWND frame, int mode, POINT screenPoint, int key);
+  CMenuLoop(const CMenuLoop&) = delete;
+  CMenuLoop& operator=(const CMenuLoop&) = delete;
+
   // The loop that runs now, if any.
   static CMenuLoop* Current();
 
@@ -38,8 +41,6 @@ class CMenuLoop {
   };
 
   CMenuLoop(HWND frame, HMENU bar);
-  CMenuLoop(const CMenuLoop&) = delete;
-  CMenuLoop& operator=(const CMenuLoop&) = delete;
 
   void Start(int mode, POINT screenPoint, int key);
   void Run();

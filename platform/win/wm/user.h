@@ -1,7 +1,7 @@
 // The window manager's functions, as the classic user tier has them.
 //
 // Index
-//   Start-up            InitWindowSystem, ShutdownWindowSystem
+//   Start-up            GetWindowSystemHost
 //   Classes             RegisterClassA, GetClassInfoA
 //   Windows             CreateWindowExA, DestroyWindow, tree and geometry, text, styles
 //   State               EnableWindow, ShowWindow, focus, capture, activation
@@ -115,11 +115,8 @@ inline constexpr int kFrameBorder = 3;
 inline constexpr int kMenuBarHeight = 19;
 
 // ---- Start-up ----------------------------------------------------------------
-// The program's main calls InitWindowSystem once with the host that shows its
-// windows, before any other function here; ShutdownWindowSystem destroys what
-// is left and forgets the host.
-void InitWindowSystem(host::IHost* host);
-void ShutdownWindowSystem();
+// InitWindowSystem and ShutdownWindowSystem (platform/win/ctl/system.h) bring
+// the whole system tier up and down; this is the host they were given.
 host::IHost* GetWindowSystemHost();
 
 // ---- Classes -------------------------------------------------------------------
