@@ -96,6 +96,10 @@ bool CStatusBarControl::SetParts(WPARAM count, const int* rights) {
   return true;
 }
 
+CStatusBarControl::~CStatusBarControl() {
+  if (m_measure != nullptr) DeleteDC(m_measure);
+}
+
 bool CStatusBarControl::SetText(WPARAM which, LPCSTR text) {
   const size_t index = which & 0xFFU;
   const UINT flags = static_cast<UINT>(which) & (SBT_NOBORDERS | SBT_POPOUT);
@@ -103,11 +107,60 @@ bool CStatusBarControl::SetText(WPARAM which, LPCSTR text) {
   if (text == nullptr) text = "";
   SPart& part = m_parts[index];
   if (part.flags == flags && part.text == text) return true;
-  part.flags = flags;
+  if (part.flags != flags) {
+    part.flags = flags;
+    part.text.assign(text);
+    const RECT r = PartRect(index);
+    Invalidate(&r);
+    return true;
+  }
+  // A text rewritten after every step mostly changes in a digit or two:
+  // only those are drawn again.
+  m_scratch.assign(part.text);
   part.text.assign(text);  // reuses the part's buffer while the text fits
-  const RECT r = PartRect(index);
+  const RECT r = ChangedArea(index, m_scratch, part.text);
   Invalidate(&r);
   return true;
+}
+
+int CStatusBarControl::Extent(const std::string& text, size_t count) {
+  SIZE size{0, 0};
+  GetTextExtentPoint32A(m_measure, text.c_str(), static_cast<int>(count), &size);
+  return size.cx;
+}
+
+RECT CStatusBarControl::ChangedArea(size_t index, const std::string& before,
+                                    const std::string& after) {
+  const RECT whole = PartRect(index);
+  if (m_measure == nullptr) m_measure = CreateCompatibleDC(nullptr);
+  if (m_measure == nullptr) return whole;
+  SelectObject(m_measure,
+               m_font != nullptr ? static_cast<HGDIOBJ>(m_font) : GetStockObject(DEFAULT_GUI_FONT));
+  size_t prefix = 0;
+  const size_t shorter = std::min(before.size(), after.size());
+  while (prefix < shorter && before[prefix] == after[prefix]) ++prefix;
+  size_t suffix = 0;
+  while (suffix < shorter - prefix &&
+         before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
+    ++suffix;
+  }
+  const int inset = (m_parts[index].flags & SBT_NOBORDERS) != 0 ? 0 : 1;
+  const long long textLeft = static_cast<long long>(whole.left) + inset + kTextInset;
+  // Glyphs may reach a pixel past their advance on either side.
+  constexpr int kBleed = 2;
+  long long left = textLeft + Extent(after, prefix) - kBleed;
+  long long right = whole.right;
+  // The characters after the change stay where they were only when both
+  // texts are as wide: then the change ends where the wider changed run does.
+  if (Extent(before, before.size()) == Extent(after, after.size())) {
+    right = textLeft +
+            std::max(Extent(before, before.size() - suffix), Extent(after, after.size() - suffix)) +
+            kBleed;
+  }
+  left = std::max<long long>(left, whole.left);
+  right = std::min<long long>(right, whole.right);
+  if (left >= right) return RECT{whole.left, whole.top, whole.left, whole.top};
+  return RECT{ClampLong(left), whole.top, ClampLong(right), whole.bottom};
 }
 
 RECT CStatusBarControl::PartRect(size_t index) const {

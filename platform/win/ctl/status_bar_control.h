@@ -21,6 +21,9 @@ class CStatusBarControl final : public CControl {
   static constexpr int kTextInset = 2;
 
   static LRESULT Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  ~CStatusBarControl() override;
+  CStatusBarControl(const CStatusBarControl&) = delete;
+  CStatusBarControl& operator=(const CStatusBarControl&) = delete;
 
  private:
   struct SPart {
@@ -45,8 +48,14 @@ class CStatusBarControl final : public CControl {
   const SPart* Part(WPARAM index) const;
   RECT PartRect(size_t index) const;
   void DrawPart(HDC hdc, const SPart& part, const RECT& rect);
+  // The part of a pane that a new text changes, where the old and the new
+  // text differ, or all of the pane when that cannot be told.
+  RECT ChangedArea(size_t index, const std::string& before, const std::string& after);
+  int Extent(const std::string& text, size_t count);
 
   std::vector<SPart> m_parts;
+  HDC m_measure = nullptr;  // a memory context with the font, for extents
+  std::string m_scratch;    // the text before a change, kept to spare an allocation
   int m_minHeight = 0;
 };
 

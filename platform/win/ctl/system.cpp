@@ -4,6 +4,7 @@
 #include "platform/win/ctl/static_control.h"
 #include "platform/win/ctl/status_bar_control.h"
 #include "platform/win/ctl/trackbar.h"
+#include "platform/win/dlg/dialog_classes.h"
 #include "platform/win/menu/menu_system.h"
 #include "platform/win/wm/wnd.h"
 
@@ -25,6 +26,7 @@ void InitWindowSystem(host::IHost* host) {
   Register("STATIC", &ctl::CStaticControl::Proc);
   Register(TRACKBAR_CLASSA, &ctl::CTrackbar::Proc);
   Register(STATUSCLASSNAMEA, &ctl::CStatusBarControl::Proc);
+  RegisterDialogClasses();
   InstallMenuSystem();
 }
 

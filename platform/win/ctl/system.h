@@ -5,8 +5,8 @@
 //
 // The classes registered: "BUTTON" (push buttons, default push buttons,
 // group boxes), "STATIC" (text, bitmaps, icons), "msctls_trackbar32",
-// "msctls_statusbar32" and the menus' drop-down class "#32768". Edits,
-// up-downs, list boxes and the dialog manager register theirs beside these.
+// "msctls_statusbar32", the dialog part's "EDIT", "LISTBOX",
+// "msctls_updown32" and dialog classes, and the menus' drop-down "#32768".
 #pragma once
 
 #include "platform/win/commctrl.h"

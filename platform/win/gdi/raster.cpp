@@ -62,6 +62,20 @@ bool CRaster::Contains(long long x, long long y) const {
   return false;
 }
 
+bool CRaster::Meets(long long x0, long long y0, long long x1, long long y1) const {
+  if (x0 < m_bounds.x1) x0 = m_bounds.x1;
+  if (y0 < m_bounds.y1) y0 = m_bounds.y1;
+  if (x1 > m_bounds.x2) x1 = m_bounds.x2;
+  if (y1 > m_bounds.y2) y1 = m_bounds.y2;
+  if (x0 >= x1 || y0 >= y1) return false;
+  for (int i = 0; i < m_count; ++i) {
+    const pixman_box32_t& box = m_boxes[i];
+    if (box.y1 >= y1) break;
+    if (box.y2 > y0 && box.x1 < x1 && box.x2 > x0) return true;
+  }
+  return false;
+}
+
 void CRaster::Fill(long long x0, long long y0, long long x1, long long y1, std::uint32_t pixel) {
   ForEachBox(x0, y0, x1, y1, [&](const pixman_box32_t& box) {
     const int width = box.x2 - box.x1;

@@ -34,6 +34,10 @@ class CRaster {
   const pixman_box32_t& Extents() const { return m_bounds; }
   bool IsEmpty() const { return m_bounds.x1 >= m_bounds.x2 || m_bounds.y1 >= m_bounds.y2; }
   bool Contains(long long x, long long y) const;
+  // Whether any of the half-open box lies inside the clip. A paint issues
+  // every shape of the scene and lets the update region clip them, so most
+  // shapes of a small repaint lie outside it: this says so at once.
+  bool Meets(long long x0, long long y0, long long x1, long long y1) const;
 
   // Half-open boxes; an empty or reversed box draws nothing.
   void Fill(long long x0, long long y0, long long x1, long long y1, std::uint32_t pixel);

@@ -220,6 +220,7 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
   const long long y0 = raster.Y(std::min(top, bottom));
   long long width = static_cast<long long>(std::max(left, right)) - std::min(left, right);
   long long height = static_cast<long long>(std::max(top, bottom)) - std::min(top, bottom);
+  if (!raster.Meets(x0, y0, x0 + width, y0 + height)) return TRUE;
   const bool pen = HasPen(*dc);
   const bool brush = HasBrush(*dc);
   if (!pen) {

@@ -74,6 +74,7 @@ BOOL RegisterClassA(const WNDCLASSA* wc) {
     c->menuName = wc->lpszMenuName;
   }
   c->wc.lpszClassName = c->name.c_str();
+  c->isButton = SameName(c->name, "BUTTON");
   c->wc.cbWndExtra = std::clamp(wc->cbWndExtra, 0, 256);
   WM().classes.push_back(std::move(c));
   return TRUE;

@@ -20,6 +20,7 @@ struct WindowClass {
   WNDCLASSA wc{};
   std::string name;
   std::string menuName;
+  bool isButton = false;  // its group boxes let what is beneath them show
 };
 
 struct HWND__ {

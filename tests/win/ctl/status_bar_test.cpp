@@ -167,7 +167,11 @@ TEST_F(StatusBars, SettingATextRepaintsOnlyThatPartAndOnlyWhenItChanged) {
   RECT dirty{};
   ASSERT_TRUE(Dirty(&dirty));
   const RECT part = Part(2);
-  EXPECT_TRUE(EqualRect(&dirty, &part));
+  // The text inside the pane's bevel, to the pane's end.
+  EXPECT_EQ(dirty.left, part.left + 1);
+  EXPECT_EQ(dirty.right, part.right);
+  EXPECT_EQ(dirty.top, part.top);
+  EXPECT_EQ(dirty.bottom, part.bottom);
   Pump();
   EXPECT_FALSE(Dirty(&dirty));
   SetText(2, "t: 1.000000e+002 s");
@@ -181,7 +185,43 @@ TEST_F(StatusBars, SettingATextRepaintsOnlyThatPartAndOnlyWhenItChanged) {
   EXPECT_FALSE(Dirty(&dirty));
 }
 
+TEST_F(StatusBars, AChangedDigitRepaintsAroundThatDigitOnly) {
+  SetText(2, "t: 1.234000e+005 s");
+  Pump();
+  SetText(2, "t: 1.235000e+005 s");
+  RECT dirty{};
+  ASSERT_TRUE(Dirty(&dirty));
+  const RECT part = Part(2);
+  HDC dc = GetDC(m_bar);
+  SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  SIZE before{};
+  SIZE through{};
+  GetTextExtentPoint32A(dc, "t: 1.23", 7, &before);
+  GetTextExtentPoint32A(dc, "t: 1.235", 8, &through);
+  ReleaseDC(m_bar, dc);
+  const int textLeft = part.left + 1 + 2;
+  EXPECT_EQ(dirty.left, textLeft + before.cx - 2);
+  EXPECT_EQ(dirty.right, textLeft + through.cx + 2);
+  // And the pane drawn from that repaint shows the whole new text.
+  Pump();
+  SetText(2, "");
+  Pump();
+  SetText(2, "t: 1.235000e+005 s");
+  Pump();
+  std::vector<COLORREF> whole;
+  for (int x = part.left; x < part.right; ++x) whole.push_back(At(m_bar, x, part.top + 8));
+  SetText(2, "t: 1.234000e+005 s");
+  Pump();
+  SetText(2, "t: 1.235000e+005 s");
+  Pump();
+  std::vector<COLORREF> partial;
+  for (int x = part.left; x < part.right; ++x) partial.push_back(At(m_bar, x, part.top + 8));
+  EXPECT_EQ(whole, partial);
+}
+
 TEST_F(StatusBars, ANewTextOfTheSameLengthAllocatesNothing) {
+  // Every character once, so that the glyphs are known before counting.
+  SetText(2, "t: 0123456789e+000 s");
   SetText(2, "t: 0.000000e+000 s");
   char text[32];
   g_allocations = 0;
