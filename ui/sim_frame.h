@@ -51,8 +51,14 @@ class CSimFrame : public CFrameWnd {
 
   afx_msg int OnCreate(LPCREATESTRUCT lpcs);
   afx_msg void OnPaint();
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
   afx_msg void OnSize(UINT nType, int cx, int cy);
+  afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
   afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+  afx_msg void OnInstructions();
+  afx_msg void OnAbout();
   afx_msg void OnExit();
   afx_msg void OnUpdateGo(CCmdUI* pCmdUI);
   afx_msg void OnGo();

@@ -443,17 +443,16 @@ bool CDriver::NextEvent(host::Event* event, bool blocking) {
       m_stepsUntil = -1;
     }
     if (m_next >= m_commands.size()) break;
+    // A line is read only once the program has settled after the one
+    // before: what it answered (a dialog opening, say) is then there to
+    // see, as it would be for a user.
+    if (!blocking && !Quiet()) return false;
     const SCommand& c = m_commands[m_next];
     // Once the program is on its way out nothing more can be done in it.
     if (Frame() == nullptr || WM().quitPosted) {
       m_error = "line " + std::to_string(c.line) + ": the program has ended";
       continue;
     }
-    const bool state = c.op == Op::kDump || c.op == Op::kSnapshot || c.op == Op::kSnapshotDialog ||
-                       c.op == Op::kSteps;
-    // What the program holds is printed only once it has handled everything
-    // before the line and drawn it.
-    if (state && !blocking && !Quiet()) return false;
     ++m_next;
     RunStateCommand(c);
   }
