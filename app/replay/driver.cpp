@@ -352,6 +352,7 @@ bool CDriver::Expand(const SCommand& c) {
       const int values[3] = {c.a, c.b, c.c};
       for (int i = 0; i < 3; ++i) {
         HWND edit = GetDlgItem(dialog, 706 + i);
+        // The edit's whole text is selected and deleted, then the number typed.
         m_pending.emplace_back([edit](host::Event* e) {
           SetFocus(edit);
           SendMessageA(edit, EM_SETSEL, 0, -1);
@@ -360,6 +361,7 @@ bool CDriver::Expand(const SCommand& c) {
           e->vkey = VK_DELETE;
           return true;
         });
+        m_pending.emplace_back(Key(host::EventType::kKeyUp, VK_DELETE));
         AddText(std::to_string(values[i]));
       }
       AddClick(GetDlgItem(dialog, IDOK), POINT{5, 5});
