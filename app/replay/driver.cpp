@@ -34,12 +34,6 @@ host::Event Event(host::EventType type, HWND top, POINT screen) {
 
 POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-std::string ClassOf(HWND hwnd) {
-  char name[64] = {};
-  GetClassNameA(hwnd, name, sizeof name);
-  return name;
-}
-
 // The code page's character as UTF-8, as a host delivers typed text.
 void ToUtf8(unsigned char ch, char* out) {
   static const char16_t kHigh[32] = {
@@ -69,6 +63,12 @@ bool WriteSurface(HWND top, const std::string& path) {
 }
 
 }  // namespace
+
+std::string ClassOf(HWND hwnd) {
+  char name[64] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  return name;
+}
 
 CDriver::CDriver(host::CHeadlessHost* host, std::vector<SCommand> commands, std::FILE* out)
     : m_host(host), m_commands(std::move(commands)), m_out(out) {}

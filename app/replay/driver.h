@@ -65,6 +65,9 @@ class CDriver {
   int m_stepsLine = 0;
 };
 
+// A window's class name, as the dump prints it.
+std::string ClassOf(HWND hwnd);
+
 // The state the driver prints for `dump`.
 void Dump(CSimFrame* frame, HWND dialog, std::FILE* out);
 

@@ -17,12 +17,6 @@ std::string TextOf(HWND hwnd) {
   return buffer.data();
 }
 
-std::string ClassOf(HWND hwnd) {
-  char name[64] = {};
-  GetClassNameA(hwnd, name, sizeof name);
-  return name;
-}
-
 void PrintControl(const char* tag, HWND c, std::FILE* out) {
   const std::string cls = ClassOf(c);
   std::fprintf(out, "%s %d %s \"%s\" enabled %d", tag, GetDlgCtrlID(c), cls.c_str(),

@@ -1,17 +1,6 @@
 // Enabling, keyboard focus, mouse capture and activation.
 #include "platform/win/wm/wnd.h"
 
-namespace {
-
-bool Contains(HWND ancestor, HWND hwnd) {
-  for (HWND w = hwnd; w != nullptr; w = w->parent) {
-    if (w == ancestor) return true;
-  }
-  return false;
-}
-
-}  // namespace
-
 BOOL EnableWindow(HWND hwnd, BOOL enable) {
   Session& s = WM();
   if (!IsLive(hwnd)) return FALSE;
@@ -22,8 +11,8 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
   } else {
     hwnd->style |= WS_DISABLED;
     // A disabled window can hold neither the keyboard nor the mouse.
-    if (s.focus != nullptr && Contains(hwnd, s.focus)) SetFocus(nullptr);
-    if (s.capture != nullptr && Contains(hwnd, s.capture)) ReleaseCapture();
+    if (s.focus != nullptr && IsSelfOrDescendant(hwnd, s.focus)) SetFocus(nullptr);
+    if (s.capture != nullptr && IsSelfOrDescendant(hwnd, s.capture)) ReleaseCapture();
   }
   SendMessageA(hwnd, WM_ENABLE, enable != FALSE ? TRUE : FALSE, 0);
   return wasDisabled;

@@ -59,13 +59,6 @@ void SendNcDestroyAndFree(HWND hwnd) {
   delete hwnd;
 }
 
-bool Contains(HWND ancestor, HWND hwnd) {
-  for (HWND w = hwnd; w != nullptr; w = w->parent) {
-    if (w == ancestor) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 int NonClientBorder(DWORD style) {
@@ -186,8 +179,8 @@ BOOL DestroyWindow(HWND hwnd) {
     if (!s.live.contains(hwnd)) return TRUE;
   }
   if (IsShowing(hwnd) && !IsTopLevel(hwnd)) InvalidateParentArea(hwnd);
-  if (s.capture != nullptr && Contains(hwnd, s.capture)) ReleaseCapture();
-  if (s.focus != nullptr && Contains(hwnd, s.focus)) {
+  if (s.capture != nullptr && IsSelfOrDescendant(hwnd, s.capture)) ReleaseCapture();
+  if (s.focus != nullptr && IsSelfOrDescendant(hwnd, s.focus)) {
     HWND old = s.focus;
     s.focus = nullptr;
     if (IsLive(old)) SendMessageA(old, WM_KILLFOCUS, 0, 0);
@@ -214,12 +207,19 @@ BOOL IsWindow(HWND hwnd) { return IsLive(hwnd) ? TRUE : FALSE; }
 
 BOOL IsChild(HWND parent, HWND hwnd) {
   if (!IsLive(parent) || !IsLive(hwnd) || parent == hwnd) return FALSE;
-  return Contains(parent, hwnd) ? TRUE : FALSE;
+  return IsSelfOrDescendant(parent, hwnd) ? TRUE : FALSE;
 }
 
 HWND GetParent(HWND hwnd) {
   if (!IsLive(hwnd)) return nullptr;
   return hwnd->parent != nullptr ? hwnd->parent : hwnd->owner;
+}
+
+bool IsSelfOrDescendant(HWND ancestor, HWND hwnd) {
+  for (HWND w = hwnd; w != nullptr; w = w->parent) {
+    if (w == ancestor) return true;
+  }
+  return false;
 }
 
 HWND TopLevelOf(HWND hwnd) {

@@ -120,6 +120,8 @@ const WindowClass* FindWindowClass(LPCSTR name);
 bool IsLive(HWND hwnd);  // a window that exists and is not yet destroyed
 inline bool IsTopLevel(HWND hwnd) { return (hwnd->style & WS_CHILD) == 0; }
 HWND TopLevelOf(HWND hwnd);
+// Whether `hwnd` is `ancestor` or lies anywhere inside it.
+bool IsSelfOrDescendant(HWND ancestor, HWND hwnd);
 // A group box lets its parent draw beneath it and clicks through it.
 bool IsPaintTransparent(HWND hwnd);
 // Visible here and in every ancestor, and not on a minimized top-level window.
