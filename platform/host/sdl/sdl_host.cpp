@@ -1,9 +1,15 @@
 #include "platform/host/sdl/sdl_host.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+
+#if defined(SDL_VIDEO_DRIVER_X11)
+#include <poll.h>
+#endif
 
 #include "platform/host/sdl/sdl_blit.h"
 #include "platform/host/sdl/sdl_display.h"
@@ -252,6 +258,31 @@ bool CSdlHost::PollEvent(Event* event) {
 bool CSdlHost::WaitEvent(Event* event, int timeout_ms) {
   if (event == nullptr) return false;
   if (timeout_ms == 0) return PollEvent(event);
+  const int fd = DisplayConnection();
+  if (fd < 0) return WaitEventThroughSdl(event, timeout_ms);
+  const Uint64 deadline = SDL_GetTicks64() + static_cast<Uint64>(std::max(timeout_ms, 0));
+  for (;;) {
+    // Pumping flushes what was drawn and reads what arrived; only with
+    // nothing left to hand out does the wait begin.
+    m_lastPump = SDL_GetTicks64();
+    SDL_PumpEvents();
+    SDL_Event sdl;
+    while (SDL_PeepEvents(&sdl, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
+      if (Deliver(sdl, event)) return true;
+    }
+    int wait = -1;
+    if (timeout_ms > 0) {
+      const Uint64 now = SDL_GetTicks64();
+      if (now >= deadline) return false;
+      wait = static_cast<int>(deadline - now);
+    }
+    pollfd connection{fd, POLLIN, 0};
+    if (poll(&connection, 1, wait) < 0 && errno != EINTR) return false;
+  }
+}
+
+// SDL's own wait, where there is no connection of ours to wait on.
+bool CSdlHost::WaitEventThroughSdl(Event* event, int timeout_ms) {
   SDL_Event sdl;
   if (timeout_ms < 0) {
     while (SDL_WaitEvent(&sdl) != 0) {
@@ -266,6 +297,30 @@ bool CSdlHost::WaitEvent(Event* event, int timeout_ms) {
     if (Deliver(sdl, event)) return true;
   }
   return false;
+}
+
+// The X11 connection's descriptor, or -1 (another driver, or no window yet
+// to ask). SDL's own wait on X11 wakes itself by sending an event to one of
+// our windows over a second connection; when the program destroys that
+// window just then (a dialog closing, the program ending), the send reaches
+// the server after the window is gone and Xlib's default error handler ends
+// the process with status 1. Waiting on the connection ourselves sends
+// nothing.
+int CSdlHost::DisplayConnection() {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  if (m_displayFd >= 0) return m_displayFd;
+  if (m_windows.empty()) return -1;
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (SDL_GetWindowWMInfo(m_windows.begin()->second.window, &info) != SDL_TRUE ||
+      info.subsystem != SDL_SYSWM_X11 || info.info.x11.display == nullptr) {
+    return -1;
+  }
+  m_displayFd = ConnectionNumber(info.info.x11.display);
+  return m_displayFd;
+#else
+  return -1;
+#endif
 }
 
 std::uint64_t CSdlHost::NowMs() { return SDL_GetTicks64(); }

@@ -69,11 +69,14 @@ class CSdlHost final : public IHost {
   SWindow* Find(SurfaceId id);
   // Routes a translated event to its surface; false when it is dropped.
   bool Deliver(const SDL_Event& sdl, Event* event);
+  bool WaitEventThroughSdl(Event* event, int timeout_ms);
+  int DisplayConnection();
 
   std::map<SurfaceId, SWindow> m_windows;
   std::unordered_map<std::uint32_t, SurfaceId> m_byWindowId;
   SurfaceId m_nextId = 1;
   int m_frameIntervalMs = 16;
+  int m_displayFd = -1;                          // the X11 connection, once known
   std::uint64_t m_lastPump = ~std::uint64_t{0};  // when the display server was last asked
   std::vector<SDL_Rect> m_updateRects;           // kept to spare an allocation per Present
 };
