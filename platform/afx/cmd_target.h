@@ -21,6 +21,8 @@ class CCmdTarget {
   static const AFX_MSGMAP* GetThisMessageMap();
   virtual const AFX_MSGMAP* GetMessageMap() const;
 
-  // The first entry for a window message in the chain, or null.
+  // The first entry for a window message, or for a command id and
+  // notification code, in the chain; or null.
   const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT message) const;
+  const AFX_MSGMAP_ENTRY* FindCommandEntry(UINT nID, UINT code) const;
 };

@@ -1,6 +1,7 @@
 #include "platform/afx/cstring.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -284,6 +285,29 @@ std::string Print(const std::string& directive, T value) {
   return out;
 }
 
+// %e of a double: the run loop writes the elapsed time this way after every
+// step, and the library's shortest-exact conversion does it in a fraction of
+// printf's time with the same correctly rounded digits. Signs and forms that
+// only printf knows go to printf.
+std::string PrintExponent(const std::string& directive, const Directive& s, double value) {
+  constexpr int kMostDigits = 40;
+  if (s.plus || s.space || s.alt || !std::isfinite(value) || s.precision > kMostDigits) {
+    return Print(directive, value);
+  }
+  char buffer[kMostDigits + 16];
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                    s.precision < 0 ? 6 : s.precision);
+  if (error != std::errc()) return Print(directive, value);
+  std::string text(buffer, end);
+  if (s.conversion == 'E') {
+    for (char& c : text) {
+      if (c == 'e') c = 'E';
+    }
+  }
+  return text;
+}
+
 // "e+05" becomes "e+005"; three digits or more stay as they are.
 void WidenExponent(std::string& text) {
   const std::size_t e = text.find_first_of("eE");
@@ -465,7 +489,8 @@ std::string Convert(const Directive& s, va_list* args) {
       } else {
         const double value = va_arg(*args, double);
         finite = std::isfinite(value);
-        text = Print(directive, value);
+        text = s.conversion == 'e' || s.conversion == 'E' ? PrintExponent(directive, s, value)
+                                                          : Print(directive, value);
       }
       if (finite) {
         WidenExponent(text);

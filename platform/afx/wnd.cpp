@@ -7,11 +7,12 @@
 
 #include "platform/afx/cmd_ui.h"
 #include "platform/afx/win_app.h"
+#include "platform/win/pointer_table.h"
 
 namespace {
 
 struct SThreadState {
-  std::unordered_map<HWND, CWnd*> permanent;
+  CPointerTable<CWnd*> permanent;
   std::unordered_map<HWND, std::unique_ptr<CWnd>> temporary;
   MSG lastSent{};
   CWnd* creating = nullptr;
@@ -48,9 +49,13 @@ void NeverCreated(CWnd* wnd) {
 CWnd* afx::WndFromHandle(HWND hwnd) { return CWnd::FromHandle(hwnd); }
 
 LRESULT AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  SThreadState& s = State();
   CWnd* wnd = CWnd::FromHandlePermanent(hwnd);
   if (wnd == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+  return AfxCallWndProc(wnd, hwnd, message, wParam, lParam);
+}
+
+LRESULT AfxCallWndProc(CWnd* wnd, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  SThreadState& s = State();
   const MSG saved = s.lastSent;
   s.lastSent = MSG{hwnd, message, wParam, lParam, 0, {}};
   // The handler may destroy the window and delete the object (a frame
@@ -78,9 +83,8 @@ CWnd::~CWnd() {
 
 CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
   if (hwnd == nullptr) return nullptr;
-  const auto& map = State().permanent;
-  const auto it = map.find(hwnd);
-  return it != map.end() ? it->second : nullptr;
+  CWnd* const* found = State().permanent.Find(hwnd);
+  return found != nullptr ? *found : nullptr;
 }
 
 CWnd* CWnd::FromHandle(HWND hwnd) {
@@ -107,8 +111,8 @@ HWND CWnd::Detach() {
   HWND hwnd = m_hWnd;
   if (hwnd != nullptr) {
     auto& map = State().permanent;
-    const auto it = map.find(hwnd);
-    if (it != map.end() && it->second == this) map.erase(it);
+    CWnd* const* found = map.Find(hwnd);
+    if (found != nullptr && *found == this) map.Erase(hwnd);
   }
   m_hWnd = nullptr;
   return hwnd;
@@ -242,6 +246,10 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
 BOOL CWnd::PreTranslateMessage(MSG* /*pMsg*/) { return FALSE; }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The class procedures below would answer these with 0 too, after a walk
+  // through every layer of them; the idle update sends one to every control
+  // after every step of a run.
+  if (message >= WM_AFXFIRST && message <= WM_AFXLAST) return 0;
   if (m_pfnSuper != nullptr) return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
   return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
@@ -273,13 +281,14 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
     HWND c = i < kOnStack ? onStack[i] : more[static_cast<size_t>(i - kOnStack)];
     if (!IsWindow(c)) continue;
     if (bOnlyPerm) {
-      if (FromHandlePermanent(c) != nullptr) AfxWndProc(c, message, wParam, lParam);
+      if (CWnd* wnd = FromHandlePermanent(c)) AfxCallWndProc(wnd, c, message, wParam, lParam);
     } else {
       ::SendMessageA(c, message, wParam, lParam);
     }
-    if (bDeep && IsWindow(c)) {
-      CWnd* child = FromHandle(c);
-      child->SendMessageToDescendants(message, wParam, lParam, bDeep, bOnlyPerm);
+    // Most controls have no children: asking first spares a temporary
+    // object for each of them.
+    if (bDeep && ::GetWindow(c, GW_CHILD) != nullptr) {
+      FromHandle(c)->SendMessageToDescendants(message, wParam, lParam, bDeep, bOnlyPerm);
     }
   }
 }

@@ -28,7 +28,10 @@ class CWnd;
 // bars, so the sender is handed over as the window it is.
 using CScrollBar = CWnd;
 
-// Framework messages and ids.
+// Framework messages and ids. The framework's own messages lie between
+// WM_AFXFIRST and WM_AFXLAST; no window class of the system knows them.
+inline constexpr UINT WM_AFXFIRST = 0x0360;
+inline constexpr UINT WM_AFXLAST = 0x037F;
 inline constexpr UINT WM_SIZEPARENT = 0x0361;
 inline constexpr UINT WM_SETMESSAGESTRING = 0x0362;
 inline constexpr UINT WM_IDLEUPDATECMDUI = 0x0363;
@@ -39,7 +42,11 @@ inline constexpr UINT AFX_IDS_IDLEMESSAGE = 0xE001;  // 57345
 inline constexpr UINT ID_SEPARATOR = 0;
 inline constexpr UINT ID_HELP = 0xE146;  // 57670
 
+// The procedure of every window the framework made or subclassed: finds the
+// object and hands the message to AfxCallWndProc, which calls the object's
+// WindowProc with the message recorded for Default().
 LRESULT AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT AfxCallWndProc(CWnd* wnd, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 class CWnd : public CCmdTarget {
  public:
@@ -179,7 +186,7 @@ class CWnd : public CCmdTarget {
   DECLARE_MESSAGE_MAP()
 
  private:
-  friend LRESULT AfxWndProc(HWND, UINT, WPARAM, LPARAM);
+  friend LRESULT AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);
 };
 
 // Ends the program's message loop, as the framework does when its main

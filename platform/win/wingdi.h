@@ -342,6 +342,11 @@ BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int count);
 BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text, UINT count,
                  const int* dx);
 BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int count, SIZE* size);
+// Also the extent of each prefix: dx[i] is the width of the first i + 1
+// characters. With `fit` given, *fit is how many characters fit in
+// maxExtent and only those get a dx entry; without it maxExtent is ignored.
+BOOL GetTextExtentExPointA(HDC hdc, LPCSTR text, int count, int maxExtent, int* fit, int* dx,
+                           SIZE* size);
 BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* metrics);
 // Lays out and draws (or with DT_CALCRECT only measures, setting the right
 // and bottom of `rect`) text in a rectangle. Returns the height of the text,

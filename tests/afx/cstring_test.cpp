@@ -6,10 +6,12 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/afx/afx_resource.h"
 #include "platform/win/res/resources.h"
@@ -100,6 +102,38 @@ TEST(Format, SignFlagsAndPrecisionOnE) {
   EXPECT_EQ(F("%.*e", 1, 0.25), "2.5e-001");
   EXPECT_EQ(F("%.*e", -3, 0.25), "2.500000e-001");  // a negative precision is none
   EXPECT_EQ(F("%Le", 1e5L), "1.000000e+005");
+}
+
+// %e takes a faster road than printf for plain directives; it must give
+// printf's digits for every double, ties and subnormals included.
+TEST(Format, ExponentFormGivesTheRuntimeDigitsForEveryKindOfDouble) {
+  auto expected = [](const char* directive, double value) {
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer, directive, value);
+    std::string text(buffer);
+    const std::size_t e = text.find_first_of("eE");
+    if (e != std::string::npos && text.size() - (e + 2) < 3) text.insert(e + 2, 1, '0');
+    return text;
+  };
+  std::vector<double> values = {0.0,       -0.0,     0.5,         1.5,  2.5,  0.125,    1e23,
+                                5e-324,    DBL_MAX,  DBL_MIN,     9.5,  99.5, 999999.5, 1.0000005,
+                                2.0000005, 123456.5, 6.67259e-11, 1e-5, 1e22};
+  std::uint64_t bits = 0x9E3779B97F4A7C15ULL;
+  for (int i = 0; i < 4000; ++i) {
+    bits ^= bits << 13U;
+    bits ^= bits >> 7U;
+    bits ^= bits << 17U;
+    double d = 0;
+    std::memcpy(&d, &bits, sizeof d);
+    if (std::isfinite(d)) values.push_back(d);
+    values.push_back(static_cast<double>(bits % 100000000ULL) * 100.0);  // elapsed times
+  }
+  const char* directives[] = {"%e", "%.0e", "%.1e", "%.4e", "%.9e", "%.17e", "%.30e", "%E", "%.3E"};
+  for (double v : values) {
+    for (const char* directive : directives) {
+      ASSERT_EQ(F(directive, v), expected(directive, v)) << directive << " of " << v;
+    }
+  }
 }
 
 TEST(Format, ThreeDigitExponentsStayAsTheyAre) {

@@ -9,7 +9,7 @@ namespace {
 // Slot 0 read straight from the window: during WM_NCDESTROY the window is
 // already being destroyed and GetWindowLongPtrA no longer answers for it.
 CControl* From(HWND hwnd) {
-  if (!WM().live.contains(hwnd) || hwnd->extra.empty()) return nullptr;
+  if (!WM().live.Contains(hwnd) || hwnd->extra.empty()) return nullptr;
   return reinterpret_cast<CControl*>(hwnd->extra[0]);
 }
 

@@ -123,10 +123,11 @@ bool CStatusBarControl::SetText(WPARAM which, LPCSTR text) {
   return true;
 }
 
-int CStatusBarControl::Extent(const std::string& text, size_t count) {
+bool CStatusBarControl::PrefixExtents(const std::string& text, std::vector<int>* dx) {
+  dx->resize(text.size());
   SIZE size{0, 0};
-  GetTextExtentPoint32A(m_measure, text.c_str(), static_cast<int>(count), &size);
-  return size.cx;
+  return GetTextExtentExPointA(m_measure, text.c_str(), static_cast<int>(text.size()), 0, nullptr,
+                               dx->data(), &size) != FALSE;
 }
 
 RECT CStatusBarControl::ChangedArea(size_t index, const std::string& before,
@@ -144,17 +145,22 @@ RECT CStatusBarControl::ChangedArea(size_t index, const std::string& before,
          before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
     ++suffix;
   }
+  if (!PrefixExtents(before, &m_beforeDx) || !PrefixExtents(after, &m_afterDx)) return whole;
+  auto extent = [](const std::vector<int>& dx, size_t count) {
+    return count == 0 ? 0 : dx[count - 1];
+  };
   const int inset = (m_parts[index].flags & SBT_NOBORDERS) != 0 ? 0 : 1;
   const long long textLeft = static_cast<long long>(whole.left) + inset + kTextInset;
   // Glyphs may reach a pixel past their advance on either side.
   constexpr int kBleed = 2;
-  long long left = textLeft + Extent(after, prefix) - kBleed;
+  long long left = textLeft + extent(m_afterDx, prefix) - kBleed;
   long long right = whole.right;
   // The characters after the change stay where they were only when both
   // texts are as wide: then the change ends where the wider changed run does.
-  if (Extent(before, before.size()) == Extent(after, after.size())) {
+  if (extent(m_beforeDx, before.size()) == extent(m_afterDx, after.size())) {
     right = textLeft +
-            std::max(Extent(before, before.size() - suffix), Extent(after, after.size() - suffix)) +
+            std::max(extent(m_beforeDx, before.size() - suffix),
+                     extent(m_afterDx, after.size() - suffix)) +
             kBleed;
   }
   left = std::max<long long>(left, whole.left);
@@ -164,13 +170,13 @@ RECT CStatusBarControl::ChangedArea(size_t index, const std::string& before,
 }
 
 RECT CStatusBarControl::PartRect(size_t index) const {
+  // A part begins a gap after the right edge its predecessor was given.
   const RECT client = Client();
-  long long left = 0;
-  long long right = 0;
-  for (size_t i = 0; i <= index; ++i) {
-    left = i == 0 ? 0 : right + kGap;
-    right = m_parts[i].right < 0 ? client.right : m_parts[i].right;
-  }
+  auto rightOf = [&](size_t i) -> long long {
+    return m_parts[i].right < 0 ? client.right : m_parts[i].right;
+  };
+  const long long left = index == 0 ? 0 : rightOf(index - 1) + kGap;
+  const long long right = rightOf(index);
   return RECT{ClampLong(left), kPartTop, ClampLong(std::max(left, right)), client.bottom};
 }
 

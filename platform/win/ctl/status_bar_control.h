@@ -51,11 +51,14 @@ class CStatusBarControl final : public CControl {
   // The part of a pane that a new text changes, where the old and the new
   // text differ, or all of the pane when that cannot be told.
   RECT ChangedArea(size_t index, const std::string& before, const std::string& after);
-  int Extent(const std::string& text, size_t count);
+  // The width of each prefix of `text` into `dx` (see GetTextExtentExPointA).
+  bool PrefixExtents(const std::string& text, std::vector<int>* dx);
 
   std::vector<SPart> m_parts;
-  HDC m_measure = nullptr;  // a memory context with the font, for extents
-  std::string m_scratch;    // the text before a change, kept to spare an allocation
+  HDC m_measure = nullptr;      // a memory context with the font, for extents
+  std::string m_scratch;        // the text before a change, kept to spare an allocation
+  std::vector<int> m_beforeDx;  // prefix widths of the texts of a change, kept likewise
+  std::vector<int> m_afterDx;
   int m_minHeight = 0;
 };
 

@@ -103,11 +103,11 @@ LRESULT Default(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 LRESULT DefDlgProcA(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (dialog == nullptr || !WM().live.contains(dialog)) return 0;
+  if (dialog == nullptr || !WM().live.Contains(dialog)) return 0;
   if (message == WM_NCCREATE) dlg::AttachDialogState(dialog);
   if (DLGPROC proc = dlg::DialogProcOf(dialog)) {
     const INT_PTR answer = proc(dialog, message, wParam, lParam);
-    if (!WM().live.contains(dialog)) return answer;
+    if (!WM().live.Contains(dialog)) return answer;
     if (AnswersDirectly(message)) {
       if (answer != 0 || message == WM_INITDIALOG) return answer;
     } else if (answer != 0) {

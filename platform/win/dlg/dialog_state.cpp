@@ -7,7 +7,7 @@ namespace dlg {
 namespace {
 
 bool HasSlots(HWND hwnd) {
-  return hwnd != nullptr && WM().live.contains(hwnd) &&
+  return hwnd != nullptr && WM().live.Contains(hwnd) &&
          hwnd->extra.size() > static_cast<size_t>(kStateSlot);
 }
 

@@ -9,7 +9,7 @@ namespace {
 // Slot 0 read straight from the window, which no longer answers
 // GetWindowLongPtrA while it takes its last message.
 CDlgControl* From(HWND hwnd) {
-  if (!WM().live.contains(hwnd) || hwnd->extra.empty()) return nullptr;
+  if (!WM().live.Contains(hwnd) || hwnd->extra.empty()) return nullptr;
   return reinterpret_cast<CDlgControl*>(hwnd->extra[0]);
 }
 

@@ -66,7 +66,7 @@ void UnlinkBuddy(HWND buddy, HWND upDown) {
   auto& links = Links();
   const auto it = links.find(buddy);
   if (it == links.end() || it->second.upDown != upDown) return;
-  if (!WM().live.contains(buddy)) {
+  if (!WM().live.Contains(buddy)) {
     links.erase(it);
   } else if (IsLive(buddy) &&
              reinterpret_cast<WNDPROC>(GetWindowLongPtrA(buddy, GWL_WNDPROC)) == &BuddyProc) {

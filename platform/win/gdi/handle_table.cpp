@@ -12,44 +12,44 @@ void CHandleTable::Add(const void* handle, ObjectKind kind, bool stock) {
   m_entries[handle] = SEntry{kind, stock, false, 0};
 }
 
-void CHandleTable::Remove(const void* handle) { m_entries.erase(handle); }
+void CHandleTable::Remove(const void* handle) { m_entries.Erase(handle); }
 
 bool CHandleTable::IsLive(const void* handle, ObjectKind kind) const {
   if (handle == nullptr) return false;
-  const auto it = m_entries.find(handle);
-  return it != m_entries.end() && it->second.kind == kind && !it->second.deletePending;
+  const SEntry* entry = m_entries.Find(handle);
+  return entry != nullptr && entry->kind == kind && !entry->deletePending;
 }
 
 bool CHandleTable::KindOf(const void* handle, ObjectKind* kind) const {
-  const auto it = m_entries.find(handle);
-  if (it == m_entries.end() || it->second.deletePending) return false;
-  *kind = it->second.kind;
+  const SEntry* entry = m_entries.Find(handle);
+  if (entry == nullptr || entry->deletePending) return false;
+  *kind = entry->kind;
   return true;
 }
 
 bool CHandleTable::IsStock(const void* handle) const {
-  const auto it = m_entries.find(handle);
-  return it != m_entries.end() && it->second.stock;
+  const SEntry* entry = m_entries.Find(handle);
+  return entry != nullptr && entry->stock;
 }
 
 void CHandleTable::Retain(HGDIOBJ object) {
-  const auto it = m_entries.find(object);
-  if (it != m_entries.end() && !it->second.stock) ++it->second.uses;
+  SEntry* entry = m_entries.Find(object);
+  if (entry != nullptr && !entry->stock) ++entry->uses;
 }
 
 void CHandleTable::Release(HGDIOBJ object) {
-  const auto it = m_entries.find(object);
-  if (it == m_entries.end() || it->second.stock) return;
-  if (--it->second.uses > 0 || !it->second.deletePending) return;
-  const ObjectKind kind = it->second.kind;
-  m_entries.erase(it);
+  SEntry* entry = m_entries.Find(object);
+  if (entry == nullptr || entry->stock) return;
+  if (--entry->uses > 0 || !entry->deletePending) return;
+  const ObjectKind kind = entry->kind;
+  m_entries.Erase(object);
   Destroy(object, kind);
 }
 
 bool CHandleTable::DeleteObject(HGDIOBJ object) {
-  const auto it = m_entries.find(object);
-  if (it == m_entries.end() || it->second.deletePending) return false;
-  SEntry& entry = it->second;
+  SEntry* found = m_entries.Find(object);
+  if (found == nullptr || found->deletePending) return false;
+  SEntry& entry = *found;
   if (entry.kind == ObjectKind::kDC || entry.kind == ObjectKind::kIcon) return false;
   if (entry.stock) return true;
   if (entry.uses > 0) {
@@ -57,7 +57,7 @@ bool CHandleTable::DeleteObject(HGDIOBJ object) {
     return true;
   }
   const ObjectKind kind = entry.kind;
-  m_entries.erase(it);
+  m_entries.Erase(object);
   Destroy(object, kind);
   return true;
 }

@@ -8,9 +8,8 @@
 // when the last state lets it go.
 #pragma once
 
-#include <unordered_map>
-
 #include "platform/win/gdi/gdi_objects.h"
+#include "platform/win/pointer_table.h"
 
 namespace gdi {
 
@@ -45,7 +44,7 @@ class CHandleTable {
   CHandleTable() = default;
   void Destroy(HGDIOBJ object, ObjectKind kind);
 
-  std::unordered_map<const void*, SEntry> m_entries;
+  CPointerTable<SEntry> m_entries;
 };
 
 // The typed look-ups every public call starts with; null for a bad handle.

@@ -69,7 +69,13 @@ void MarkDirty(Surface* surface, int x, int y, int width, int height) {
                            static_cast<int>(y1)};
   // The status bar redraws the same few pixels after every step; most calls
   // land inside what is already dirty and should cost no allocation.
-  if (pixman_region32_contains_rectangle(&surface->dirty, &box) == PIXMAN_REGION_IN) return;
+  const pixman_box32_t& dirty = surface->dirty.extents;
+  const bool inExtents =
+      box.x1 >= dirty.x1 && box.y1 >= dirty.y1 && box.x2 <= dirty.x2 && box.y2 <= dirty.y2;
+  if (inExtents && surface->dirty.data == nullptr) return;  // one rectangle, and it holds the box
+  if (inExtents && pixman_region32_contains_rectangle(&surface->dirty, &box) == PIXMAN_REGION_IN) {
+    return;
+  }
   pixman_region32_union_rect(&surface->dirty, &surface->dirty, box.x1, box.y1,
                              static_cast<unsigned>(box.x2 - box.x1),
                              static_cast<unsigned>(box.y2 - box.y1));

@@ -111,6 +111,29 @@ BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int count, SIZE* size) {
   return TRUE;
 }
 
+BOOL GetTextExtentExPointA(HDC hdc, LPCSTR text, int count, int maxExtent, int* fit, int* dx,
+                           SIZE* size) {
+  const CDeviceContext* dc = CDeviceContext::Find(hdc);
+  if (dc == nullptr || size == nullptr || count < 0 || (text == nullptr && count > 0)) {
+    return FALSE;
+  }
+  CFontFace& face = *dc->State().font->m_face;
+  long long width = 0;
+  int fitted = 0;
+  for (int i = 0; i < count; ++i) {
+    width += face.Advance(static_cast<unsigned char>(text[i]));
+    const bool fits = width <= maxExtent;
+    if (fits && fitted == i) fitted = i + 1;
+    if (dx != nullptr && (fit == nullptr || fitted == i + 1)) {
+      dx[i] = static_cast<int>(std::min<long long>(width, INT32_MAX));
+    }
+  }
+  if (fit != nullptr) *fit = fitted;
+  size->cx = static_cast<LONG>(std::min<long long>(width, INT32_MAX));
+  size->cy = face.Metrics().height;
+  return TRUE;
+}
+
 BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* metrics) {
   const CDeviceContext* dc = CDeviceContext::Find(hdc);
   if (dc == nullptr || metrics == nullptr) return FALSE;

@@ -6,7 +6,17 @@ namespace gdi {
 
 CTextPainter::CTextPainter(CRaster& raster, CFontFace& face, COLORREF color,
                            const pixman_box32_t* limit)
-    : m_raster(raster), m_face(face), m_pixel(ToPixel(color)), m_limit(limit) {}
+    : m_raster(raster),
+      m_face(face),
+      m_pixel(ToPixel(color)),
+      m_limit(limit),
+      m_visibleLeft(raster.Extents().x1),
+      m_visibleRight(raster.Extents().x2) {
+  if (limit != nullptr) {
+    m_visibleLeft = std::max<long long>(m_visibleLeft, limit->x1);
+    m_visibleRight = std::min<long long>(m_visibleRight, limit->x2);
+  }
+}
 
 long long CTextPainter::Paint(long long x, long long top, const char* text, int count,
                               const int* dx, const char* marks) {
@@ -14,7 +24,8 @@ long long CTextPainter::Paint(long long x, long long top, const char* text, int 
   long long pen = x;
   for (int i = 0; i < count; ++i) {
     const SGlyph& glyph = m_face.Glyph(static_cast<unsigned char>(text[i]));
-    if (!glyph.alpha.empty()) {
+    const long long left = pen + glyph.left;
+    if (!glyph.alpha.empty() && left < m_visibleRight && left + glyph.width > m_visibleLeft) {
       m_raster.Blend(pen + glyph.left, baseline - glyph.top, glyph.width, glyph.height,
                      glyph.alpha.data(), m_pixel, m_limit);
     }

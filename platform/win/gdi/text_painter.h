@@ -33,6 +33,11 @@ class CTextPainter {
   CFontFace& m_face;
   std::uint32_t m_pixel;
   const pixman_box32_t* m_limit;
+  // The columns a glyph can reach at all (the clip's and the limit's):
+  // a repaint of a few changed digits leaves most glyphs of the text
+  // outside them.
+  long long m_visibleLeft;
+  long long m_visibleRight;
 };
 
 }  // namespace gdi

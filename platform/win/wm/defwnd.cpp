@@ -24,7 +24,7 @@ LRESULT SetText(HWND hwnd, LPCSTR text) {
 
 LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   Session& s = WM();
-  if (hwnd == nullptr || !s.live.contains(hwnd)) return 0;
+  if (hwnd == nullptr || !s.live.Contains(hwnd)) return 0;
   switch (message) {
     case WM_NCCREATE: {
       const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);

@@ -138,7 +138,7 @@ void InvalidateParentArea(HWND hwnd) {
 
 void VisibleRegion(HWND hwnd, pixman_region32_t* out) {
   pixman_region32_clear(out);
-  if (!IsLive(hwnd) && !WM().live.contains(hwnd)) return;
+  if (!IsLive(hwnd) && !WM().live.Contains(hwnd)) return;
   if (!IsShowing(hwnd)) return;
   HWND top = TopLevelOf(hwnd);
   const POINT origin = ClientOriginInSurface(hwnd);

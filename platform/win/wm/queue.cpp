@@ -125,7 +125,7 @@ int WaitTimeout() {
 LRESULT SendMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   // A window being destroyed still takes its last messages (WM_DESTROY,
   // WM_NCDESTROY), so only the live set is asked here.
-  if (hwnd == nullptr || !WM().live.contains(hwnd) || hwnd->proc == nullptr) return 0;
+  if (hwnd == nullptr || !WM().live.Contains(hwnd) || hwnd->proc == nullptr) return 0;
   return hwnd->proc(hwnd, message, wParam, lParam);
 }
 

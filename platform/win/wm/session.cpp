@@ -33,7 +33,7 @@ Session& WM() {
   return g_session != nullptr ? *g_session : idle;
 }
 
-bool IsLive(HWND hwnd) { return hwnd != nullptr && WM().live.contains(hwnd) && !hwnd->destroying; }
+bool IsLive(HWND hwnd) { return hwnd != nullptr && WM().live.Contains(hwnd) && !hwnd->destroying; }
 
 void InitWindowManager(host::IHost* host) {
   if (g_session != nullptr) ShutdownWindowManager();

@@ -27,14 +27,14 @@ void SendDestroy(HWND hwnd) {
   // Children may have gone while their parent handled WM_DESTROY.
   const std::vector<HWND> children = hwnd->children;
   for (HWND c : children) {
-    if (WM().live.contains(c)) SendDestroy(c);
+    if (WM().live.Contains(c)) SendDestroy(c);
   }
 }
 
 void SendNcDestroyAndFree(HWND hwnd) {
   const std::vector<HWND> children = hwnd->children;
   for (HWND c : children) {
-    if (WM().live.contains(c)) SendNcDestroyAndFree(c);
+    if (WM().live.Contains(c)) SendNcDestroyAndFree(c);
   }
   Session& s = WM();
   SendMessageA(hwnd, WM_NCDESTROY, 0, 0);
@@ -55,7 +55,7 @@ void SendNcDestroyAndFree(HWND hwnd) {
   Unlink(hwnd);
   if (hwnd->hostId != host::kNoSurface && s.host != nullptr) s.host->DestroySurface(hwnd->hostId);
   if (hwnd->surface != nullptr) DestroySurface(hwnd->surface);
-  s.live.erase(hwnd);
+  s.live.Erase(hwnd);
   delete hwnd;
 }
 
@@ -126,7 +126,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     s.topLevels.push_back(hwnd);
     s.bySurface[hwnd->hostId] = hwnd;
   }
-  s.live.insert(hwnd);
+  s.live[hwnd] = true;
   if (s.createHook != nullptr) s.createHook(hwnd, s.createHookContext);
 
   CREATESTRUCTA cs{};
@@ -168,15 +168,15 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
 
 BOOL DestroyWindow(HWND hwnd) {
   Session& s = WM();
-  if (hwnd == nullptr || !s.live.contains(hwnd)) return FALSE;
+  if (hwnd == nullptr || !s.live.Contains(hwnd)) return FALSE;
   if (hwnd->destroying) return TRUE;
   // Owned windows (dialogs over a frame) go first, as the system does it.
   if (IsTopLevel(hwnd)) {
     const std::vector<HWND> tops = s.topLevels;
     for (HWND t : tops) {
-      if (t != hwnd && s.live.contains(t) && t->owner == hwnd) DestroyWindow(t);
+      if (t != hwnd && s.live.Contains(t) && t->owner == hwnd) DestroyWindow(t);
     }
-    if (!s.live.contains(hwnd)) return TRUE;
+    if (!s.live.Contains(hwnd)) return TRUE;
   }
   if (IsShowing(hwnd) && !IsTopLevel(hwnd)) InvalidateParentArea(hwnd);
   if (s.capture != nullptr && IsSelfOrDescendant(hwnd, s.capture)) ReleaseCapture();
@@ -188,7 +188,7 @@ BOOL DestroyWindow(HWND hwnd) {
   if (IsTopLevel(hwnd) && hwnd->hostId != host::kNoSurface) s.host->Show(hwnd->hostId, false);
   const bool wasActive = s.active == hwnd;
   SendDestroy(hwnd);
-  if (!s.live.contains(hwnd)) return TRUE;
+  if (!s.live.Contains(hwnd)) return TRUE;
   // From here on the window takes no more messages but its last.
   std::vector<HWND> stack{hwnd};
   while (!stack.empty()) {
@@ -231,21 +231,25 @@ HWND GetAncestorTopLevel(HWND hwnd) { return IsLive(hwnd) ? TopLevelOf(hwnd) : n
 
 HWND GetWindow(HWND hwnd, UINT relation) {
   if (!IsLive(hwnd)) return nullptr;
+  if (relation == GW_OWNER) return hwnd->owner;
+  if (relation == GW_CHILD) return hwnd->children.empty() ? nullptr : hwnd->children.front();
   const std::vector<HWND>& sib = hwnd->parent != nullptr ? hwnd->parent->children : WM().topLevels;
-  const auto it = std::find(sib.begin(), sib.end(), hwnd);
   switch (relation) {
     case GW_HWNDFIRST:
       return sib.empty() ? nullptr : sib.front();
     case GW_HWNDLAST:
       return sib.empty() ? nullptr : sib.back();
     case GW_HWNDNEXT:
-      return (it == sib.end() || it + 1 == sib.end()) ? nullptr : *(it + 1);
-    case GW_HWNDPREV:
-      return (it == sib.end() || it == sib.begin()) ? nullptr : *(it - 1);
-    case GW_OWNER:
-      return hwnd->owner;
-    case GW_CHILD:
-      return hwnd->children.empty() ? nullptr : hwnd->children.front();
+    case GW_HWNDPREV: {
+      std::size_t i = hwnd->siblingHint;
+      if (i >= sib.size() || sib[i] != hwnd) {
+        i = static_cast<std::size_t>(std::find(sib.begin(), sib.end(), hwnd) - sib.begin());
+        if (i == sib.size()) return nullptr;
+        hwnd->siblingHint = i;
+      }
+      if (relation == GW_HWNDNEXT) return i + 1 < sib.size() ? sib[i + 1] : nullptr;
+      return i > 0 ? sib[i - 1] : nullptr;
+    }
     default:
       return nullptr;
   }
@@ -285,7 +289,7 @@ int GetWindowTextLengthA(HWND hwnd) {
 // A window being destroyed still answers: its procedure frees its data on
 // WM_NCDESTROY and must be able to read it there.
 LONG_PTR GetWindowLongPtrA(HWND hwnd, int index) {
-  if (hwnd == nullptr || !WM().live.contains(hwnd)) return 0;
+  if (hwnd == nullptr || !WM().live.Contains(hwnd)) return 0;
   switch (index) {
     case GWL_WNDPROC:
       return reinterpret_cast<LONG_PTR>(hwnd->proc);
@@ -307,7 +311,7 @@ LONG_PTR GetWindowLongPtrA(HWND hwnd, int index) {
 }
 
 LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
-  if (hwnd == nullptr || !WM().live.contains(hwnd)) return 0;
+  if (hwnd == nullptr || !WM().live.Contains(hwnd)) return 0;
   const LONG_PTR old = GetWindowLongPtrA(hwnd, index);
   switch (index) {
     case GWL_WNDPROC:

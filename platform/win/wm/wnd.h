@@ -5,15 +5,16 @@
 
 #include <pixman.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <memory>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "platform/win/gdi/surface.h"
+#include "platform/win/pointer_table.h"
 #include "platform/win/wm/user.h"
 
 struct WindowClass {
@@ -38,6 +39,9 @@ struct HWND__ {
   HWND parent = nullptr;       // children only
   HWND owner = nullptr;        // top-level windows only
   std::vector<HWND> children;  // topmost first
+  // Where this window last stood among its siblings: walking them with
+  // GetWindow asks after every one (the idle work does it after every step).
+  std::size_t siblingHint = 0;
   // A child's rectangle is in its parent's client coordinates; a top-level
   // window's is its outer rectangle on the screen.
   RECT rect{};
@@ -82,7 +86,7 @@ struct MenuHooks {
 struct Session {
   host::IHost* host = nullptr;
   std::vector<std::unique_ptr<WindowClass>> classes;
-  std::unordered_set<HWND> live;
+  CPointerTable<bool> live;
   std::vector<HWND> topLevels;  // creation order
   std::unordered_map<host::SurfaceId, HWND> bySurface;
   HWND focus = nullptr;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "platform/win/gdi/font_library.h"
 #include "tests/win/gdi/canvas.h"
@@ -94,6 +95,31 @@ TEST(TextOutTest, ExtentIsTheDistanceTheDrawingAdvances) {
   TextOutA(pieces.Dc(), 2, 1, "t: 1.0000", 9);
   TextOutA(pieces.Dc(), 2 + Extent(pieces.Dc(), "t: 1.0000").cx, 1, "00e+002 s", 9);
   EXPECT_EQ(Pixels(whole), Pixels(pieces));
+}
+
+TEST(TextExtentTest, PrefixExtentsAreTheExtentsOfEachPrefix) {
+  CCanvas canvas(8, 8);
+  const char* text = "Wi: 1.5e+003 s";
+  const int n = static_cast<int>(std::strlen(text));
+  std::vector<int> dx(static_cast<size_t>(n), -1);
+  SIZE size{};
+  ASSERT_TRUE(GetTextExtentExPointA(canvas.Dc(), text, n, 0, nullptr, dx.data(), &size));
+  EXPECT_EQ(size.cx, Extent(canvas.Dc(), text).cx);
+  for (int i = 0; i < n; ++i) {
+    SIZE prefix{};
+    GetTextExtentPoint32A(canvas.Dc(), text, i + 1, &prefix);
+    EXPECT_EQ(dx[static_cast<size_t>(i)], prefix.cx) << i;
+  }
+  // With a limit: how many fit, and entries only for those.
+  std::vector<int> some(static_cast<size_t>(n), -1);
+  int fit = -1;
+  ASSERT_TRUE(GetTextExtentExPointA(canvas.Dc(), text, n, dx[4], &fit, some.data(), &size));
+  EXPECT_EQ(fit, 5);
+  EXPECT_EQ(some[4], dx[4]);
+  EXPECT_EQ(some[5], -1);
+  EXPECT_FALSE(GetTextExtentExPointA(canvas.Dc(), text, n, 0, nullptr, dx.data(), nullptr));
+  EXPECT_FALSE(GetTextExtentExPointA(canvas.Dc(), nullptr, 3, 0, nullptr, nullptr, &size));
+  EXPECT_FALSE(GetTextExtentExPointA(nullptr, text, n, 0, nullptr, nullptr, &size));
 }
 
 TEST(TextOutTest, UpdateCpAdvancesByTheExtent) {
