@@ -169,9 +169,10 @@ RECT CStatusBarControl::ChangedArea(size_t index, const std::string& before,
   return RECT{ClampLong(left), whole.top, ClampLong(right), whole.bottom};
 }
 
-RECT CStatusBarControl::PartRect(size_t index) const {
+RECT CStatusBarControl::PartRect(size_t index) const { return PartRect(index, Client()); }
+
+RECT CStatusBarControl::PartRect(size_t index, const RECT& client) const {
   // A part begins a gap after the right edge its predecessor was given.
-  const RECT client = Client();
   auto rightOf = [&](size_t i) -> long long {
     return m_parts[i].right < 0 ? client.right : m_parts[i].right;
   };
@@ -187,7 +188,7 @@ void CStatusBarControl::Draw(HDC hdc, const RECT& client) {
   SetBkMode(hdc, TRANSPARENT);
   SetTextColor(hdc, CStylePainter::Color(PaletteRole::kButtonText));
   for (size_t i = 0; i < m_parts.size(); ++i) {
-    const RECT r = PartRect(i);
+    const RECT r = PartRect(i, client);
     RECT visible{};
     if (IntersectRect(&visible, &r, &clip)) DrawPart(hdc, m_parts[i], r);
   }

@@ -47,6 +47,7 @@ class CStatusBarControl final : public CControl {
   bool SetText(WPARAM which, LPCSTR text);
   const SPart* Part(WPARAM index) const;
   RECT PartRect(size_t index) const;
+  RECT PartRect(size_t index, const RECT& client) const;
   void DrawPart(HDC hdc, const SPart& part, const RECT& rect);
   // The part of a pane that a new text changes, where the old and the new
   // text differ, or all of the pane when that cannot be told.

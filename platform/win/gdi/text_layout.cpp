@@ -1,6 +1,7 @@
 #include "platform/win/gdi/text_layout.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace gdi {
 
@@ -16,6 +17,15 @@ void CTextLayout::StripPrefixes(const char* text, int count) {
   m_marks.clear();
   const bool prefixes = (m_format & DT_NOPREFIX) == 0;
   const bool single = (m_format & DT_SINGLELINE) != 0;
+  if (count <= 0) return;
+  // Most texts have nothing to strip (the status bar's, after every step).
+  const auto n = static_cast<size_t>(count);
+  if (!prefixes && std::memchr(text, '\r', n) == nullptr &&
+      (!single || std::memchr(text, '\n', n) == nullptr)) {
+    m_text.assign(text, n);
+    m_marks.assign(n, 0);
+    return;
+  }
   bool underlineNext = false;
   for (int i = 0; i < count; ++i) {
     char c = text[i];

@@ -102,7 +102,10 @@ void AddToUpdate(HWND hwnd, const pixman_region32_t* clientRegion, bool erase) {
   if (IsEmpty(add.get())) return;
   const bool wasEmpty = IsEmpty(&hwnd->update);
   pixman_region32_union(&hwnd->update, &hwnd->update, add.get());
-  if (wasEmpty) ++WM().pendingPaints;
+  if (wasEmpty) {
+    ++WM().pendingPaints;
+    WM().lastToPaint = hwnd;
+  }
   hwnd->erase = hwnd->erase || erase;
   AddTransparentParts(hwnd, add.get(), erase);
 }
@@ -136,15 +139,29 @@ void InvalidateParentArea(HWND hwnd) {
   }
 }
 
-void VisibleRegion(HWND hwnd, pixman_region32_t* out) {
+void VisibleRegion(HWND hwnd, pixman_region32_t* out, const pixman_box32_t* within) {
   pixman_region32_clear(out);
   if (!IsLive(hwnd) && !WM().live.Contains(hwnd)) return;
   if (!IsShowing(hwnd)) return;
   HWND top = TopLevelOf(hwnd);
   const POINT origin = ClientOriginInSurface(hwnd);
   CRegion vis(ClientRectAt(hwnd, origin));
-  CRegion bounds(RECT{0, 0, top->surface->width, top->surface->height});
+  RECT limit{0, 0, top->surface->width, top->surface->height};
+  if (within != nullptr) {
+    limit = RECT{std::max<LONG>(limit.left, within->x1), std::max<LONG>(limit.top, within->y1),
+                 std::min<LONG>(limit.right, within->x2), std::min<LONG>(limit.bottom, within->y2)};
+  }
+  CRegion bounds(limit);
   pixman_region32_intersect(vis.get(), vis.get(), bounds.get());
+  // Windows that cannot touch the limit cannot take anything from it: a
+  // small repaint need not cut out every sibling of the window.
+  auto cut = [&](RECT r) {
+    if (r.right <= limit.left || r.left >= limit.right || r.bottom <= limit.top ||
+        r.top >= limit.bottom) {
+      return;
+    }
+    Subtract(vis.get(), r);
+  };
   for (HWND w = hwnd; w->parent != nullptr; w = w->parent) {
     HWND p = w->parent;
     const POINT po = ClientOriginInSurface(p);
@@ -155,14 +172,14 @@ void VisibleRegion(HWND hwnd, pixman_region32_t* out) {
       if ((sib->style & WS_VISIBLE) == 0 || IsPaintTransparent(sib)) continue;
       RECT r = sib->rect;
       OffsetRect(&r, po.x, po.y);
-      Subtract(vis.get(), r);
+      cut(r);
     }
   }
   for (HWND c : hwnd->children) {
     if ((c->style & WS_VISIBLE) == 0 || IsPaintTransparent(c)) continue;
     RECT r = c->rect;
     OffsetRect(&r, origin.x, origin.y);
-    Subtract(vis.get(), r);
+    cut(r);
   }
   pixman_region32_copy(out, vis.get());
 }
@@ -171,6 +188,14 @@ HWND FindWindowToPaint(HWND filter, bool* nonClient) {
   Session& s = WM();
   *nonClient = false;
   if (s.pendingPaints <= 0) return nullptr;
+  // One window waiting, and the last to have been given an update region
+  // still has one: it is the one. The run loop asks after every step, with
+  // the status bar's few changed digits waiting.
+  HWND last = s.lastToPaint;
+  if (s.pendingPaints == 1 && IsLive(last) && !IsEmpty(&last->update) && IsShowing(last) &&
+      (filter == nullptr || last == filter || IsChild(filter, last))) {
+    return last;
+  }
   for (HWND top : s.topLevels) {
     if (!IsShowing(top) || top->destroying) continue;
     if (top->ncDirty && (filter == nullptr || filter == top)) {
@@ -278,9 +303,9 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint) {
   *paint = PAINTSTRUCT{};
   if (!IsEmpty(area.get())) paint->rcPaint = RECT{box->x1, box->y1, box->x2, box->y2};
   CRegion clip;
-  VisibleRegion(hwnd, clip.get());
   const POINT origin = ClientOriginInSurface(hwnd);
   pixman_region32_translate(area.get(), origin.x, origin.y);
+  VisibleRegion(hwnd, clip.get(), pixman_region32_extents(area.get()));
   pixman_region32_intersect(clip.get(), clip.get(), area.get());
   paint->hdc = MakeDC(hwnd, clip.get());
   if (erase) {

@@ -9,8 +9,6 @@ HWND__::~HWND__() { pixman_region32_fini(&update); }
 
 namespace {
 
-Session* g_session = nullptr;
-
 bool SameName(const std::string& a, LPCSTR b) {
   if (b == nullptr || IS_INTRESOURCE(b)) return false;
   const size_t n = std::strlen(b);
@@ -26,30 +24,28 @@ bool SameName(const std::string& a, LPCSTR b) {
 
 }  // namespace
 
-Session& WM() {
-  // Functions called before start-up (or after shut-down) get an empty
-  // session rather than a null one; without a host nothing can be shown.
+Session* g_wmSession = nullptr;
+
+Session& IdleSession() {
   static Session idle;
-  return g_session != nullptr ? *g_session : idle;
+  return idle;
 }
 
-bool IsLive(HWND hwnd) { return hwnd != nullptr && WM().live.Contains(hwnd) && !hwnd->destroying; }
-
 void InitWindowManager(host::IHost* host) {
-  if (g_session != nullptr) ShutdownWindowManager();
-  g_session = new Session;
-  g_session->host = host;
+  if (g_wmSession != nullptr) ShutdownWindowManager();
+  g_wmSession = new Session;
+  g_wmSession->host = host;
 }
 
 void ShutdownWindowManager() {
-  if (g_session == nullptr) return;
+  if (g_wmSession == nullptr) return;
   // Top-level windows take their children and owned windows with them.
-  while (!g_session->topLevels.empty()) {
-    HWND top = g_session->topLevels.back();
+  while (!g_wmSession->topLevels.empty()) {
+    HWND top = g_wmSession->topLevels.back();
     if (!DestroyWindow(top)) break;
   }
-  delete g_session;
-  g_session = nullptr;
+  delete g_wmSession;
+  g_wmSession = nullptr;
 }
 
 host::IHost* GetWindowSystemHost() { return WM().host; }
@@ -64,7 +60,7 @@ const WindowClass* FindWindowClass(LPCSTR name) {
 BOOL RegisterClassA(const WNDCLASSA* wc) {
   if (wc == nullptr || wc->lpfnWndProc == nullptr || wc->lpszClassName == nullptr ||
       IS_INTRESOURCE(wc->lpszClassName) || FindWindowClass(wc->lpszClassName) != nullptr ||
-      g_session == nullptr) {
+      g_wmSession == nullptr) {
     return FALSE;
   }
   auto c = std::make_unique<WindowClass>();

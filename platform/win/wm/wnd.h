@@ -103,7 +103,8 @@ struct Session {
   WindowCreateHook createHook = nullptr;
   void* createHookContext = nullptr;
   MenuHooks menuHooks;
-  int pendingPaints = 0;  // windows with a non-empty update region or menu bar to draw
+  int pendingPaints = 0;       // windows with a non-empty update region or menu bar to draw
+  HWND lastToPaint = nullptr;  // the window whose update region was last made non-empty
   DWORD messageTime = 0;
   POINT cursor{};  // screen
   unsigned char keys[256] = {};
@@ -119,9 +120,18 @@ struct Session {
 void InitWindowManager(host::IHost* host);
 void ShutdownWindowManager();
 
-Session& WM();
+// The session of the running window system. Functions called before
+// start-up (or after shut-down) get an empty one rather than none; without a
+// host nothing can be shown. Inline, with IsLive, because every public call
+// of the layer starts with them.
+extern Session* g_wmSession;
+Session& IdleSession();
+inline Session& WM() { return g_wmSession != nullptr ? *g_wmSession : IdleSession(); }
 const WindowClass* FindWindowClass(LPCSTR name);
-bool IsLive(HWND hwnd);  // a window that exists and is not yet destroyed
+// A window that exists and is not yet destroyed.
+inline bool IsLive(HWND hwnd) {
+  return hwnd != nullptr && WM().live.Contains(hwnd) && !hwnd->destroying;
+}
 inline bool IsTopLevel(HWND hwnd) { return (hwnd->style & WS_CHILD) == 0; }
 HWND TopLevelOf(HWND hwnd);
 // Whether `hwnd` is `ancestor` or lies anywhere inside it.
@@ -142,7 +152,8 @@ void InvalidateParentArea(HWND hwnd);  // the area a child covers, in its parent
 void ClearUpdate(HWND hwnd);
 void ClearUpdateTree(HWND hwnd);  // a window that stops showing has nothing to paint
 void PaintNonClient(HWND top);    // the menu bar, if it needs it
-void VisibleRegion(HWND hwnd, pixman_region32_t* out);  // surface coordinates
+// Surface coordinates; only what lies within `within` when it is given.
+void VisibleRegion(HWND hwnd, pixman_region32_t* out, const pixman_box32_t* within = nullptr);
 HWND FindWindowToPaint(HWND filter, bool* nonClient);
 
 // Presentation (queue.cpp): hands dirty surfaces to the host, at most once a
