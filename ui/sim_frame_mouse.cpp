@@ -71,6 +71,10 @@ void CSimFrame::OnLButtonUp(UINT nFlags, CPoint point) {
   dialog.SetCanRemove(FALSE);
   if (dialog.DoModal() == IDOK) {
     CBody& body = m_table.m_bodies[m_table.m_bodyCount];
+    // Where the press put it: a body removed while the dialog or the drag
+    // was open has shifted the table, leaving this slot a copy of the old
+    // last body, position and all.
+    body.SetScreenPos(m_dragStart.x, m_dragStart.y);
     body.SetMass(dialog.m_mass);
     body.SetColor(dialog.m_color);
     // Reaches past the biggest square around the drag start, so the new
