@@ -1,6 +1,7 @@
 // Where windows are: rectangles, coordinate mapping, moving, showing,
 // maximizing and minimizing.
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/win/wm/wnd.h"
 
@@ -75,13 +76,23 @@ BOOL GetClientRect(HWND hwnd, RECT* rect) {
   return TRUE;
 }
 
+namespace {
+
+LONG SaturatedLong(long long value) {
+  return static_cast<LONG>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
+
 BOOL ClientToScreen(HWND hwnd, POINT* point) {
   if (!IsLive(hwnd) || point == nullptr) return FALSE;
   const HWND top = TopLevelOf(hwnd);
   const POINT o = ClientOriginInSurface(hwnd);
   const RECT sr = SurfaceRectOf(top);
-  point->x += sr.left + o.x;
-  point->y += sr.top + o.y;
+  // A point near the ends of the 32-bit range (scripted input, a drag far
+  // off the screen) stops at them instead of wrapping.
+  point->x = SaturatedLong(static_cast<long long>(point->x) + sr.left + o.x);
+  point->y = SaturatedLong(static_cast<long long>(point->y) + sr.top + o.y);
   return TRUE;
 }
 
@@ -89,8 +100,8 @@ BOOL ScreenToClient(HWND hwnd, POINT* point) {
   if (!IsLive(hwnd) || point == nullptr) return FALSE;
   POINT o{0, 0};
   ClientToScreen(hwnd, &o);
-  point->x -= o.x;
-  point->y -= o.y;
+  point->x = SaturatedLong(static_cast<long long>(point->x) - o.x);
+  point->y = SaturatedLong(static_cast<long long>(point->y) - o.y);
   return TRUE;
 }
 

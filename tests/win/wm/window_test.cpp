@@ -1,5 +1,7 @@
 #include "tests/win/wm/wm_fixture.h"
 
+#include <cstdint>
+
 namespace {
 
 using Windows = WindowManagerTest;
@@ -165,6 +167,30 @@ TEST_F(Windows, MoveWindowRepaintsOldAndNewPlaces) {
   Pump();
   EXPECT_TRUE(MoveWindow(child, 50, 60, 20, 10, FALSE));
   EXPECT_FALSE(GetUpdateRect(w, &r, FALSE));
+}
+
+// Points at the ends of the 32-bit range (a script may send them) stop there
+// on the way to the screen and back rather than wrapping around.
+TEST_F(Windows, PointsFarOffTheScreenSaturate) {
+  HWND w = MakeTop();
+  HWND child = MakeChild(w, 7, RECT{50, 60, 70, 70});
+  POINT origin{0, 0};
+  ClientToScreen(child, &origin);
+  ASSERT_GT(origin.x, 0);
+  ASSERT_GT(origin.y, 0);
+  POINT p{INT32_MAX - 1, INT32_MAX};
+  EXPECT_TRUE(ClientToScreen(child, &p));
+  EXPECT_EQ(p.x, INT32_MAX);
+  EXPECT_EQ(p.y, INT32_MAX);
+  p = POINT{INT32_MIN, INT32_MIN + 1};
+  EXPECT_TRUE(ScreenToClient(child, &p));
+  EXPECT_EQ(p.x, INT32_MIN);
+  EXPECT_EQ(p.y, INT32_MIN);
+  p = POINT{5, 6};  // and ordinary points still go there and back
+  ClientToScreen(child, &p);
+  ScreenToClient(child, &p);
+  EXPECT_EQ(p.x, 5);
+  EXPECT_EQ(p.y, 6);
 }
 
 TEST_F(Windows, WindowDataAndStyles) {
