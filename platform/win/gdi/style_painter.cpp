@@ -72,16 +72,26 @@ LONG ClampLong(long long value) {
 
 int Length(const char* side) { return side == nullptr ? 0 : static_cast<int>(std::strlen(side)); }
 
+// One side of a bevel with its length measured once.
+struct SSide {
+  const char* letters;
+  int length;
+};
+
+SSide Side(const char* letters) { return SSide{letters, Length(letters)}; }
+
 // Whether `side` has a drawn line at `depth`.
-bool HasLine(const char* side, int depth) {
+bool HasLine(const SSide& side, int depth) {
   PaletteRole role;
-  return depth < Length(side) && RoleForLetter(side[depth], &role);
+  return depth < side.length && RoleForLetter(side.letters[depth], &role);
 }
 
-void Line(gdi::CRaster& raster, const char* side, int depth, long long l, long long t, long long r,
+void Line(gdi::CRaster& raster, const SSide& side, int depth, long long l, long long t, long long r,
           long long b) {
   PaletteRole role;
-  if (depth >= Length(side) || !RoleForLetter(side[depth], &role) || l >= r || t >= b) return;
+  if (depth >= side.length || !RoleForLetter(side.letters[depth], &role) || l >= r || t >= b) {
+    return;
+  }
   raster.Fill(raster.X(ClampLong(l)), raster.Y(ClampLong(t)), raster.X(ClampLong(r)),
               raster.Y(ClampLong(b)), gdi::ToPixel(CStylePainter::Color(role)));
 }
@@ -99,29 +109,32 @@ void CStylePainter::Fill(HDC hdc, const RECT& rect, PaletteRole role) {
 RECT CStylePainter::PaintBevel(HDC hdc, const RECT& rect, const SBevel& bevel) {
   // Every line through one raster: what FillRect would do line by line, at
   // a fraction of the cost (a status-bar pane is drawn after every step).
+  const SSide top = Side(bevel.top);
+  const SSide left = Side(bevel.left);
+  const SSide bottom = Side(bevel.bottom);
+  const SSide right = Side(bevel.right);
   if (gdi::CDeviceContext* dc = gdi::CDeviceContext::Find(hdc)) {
     gdi::CRaster raster(*dc);
-    const int depth = std::max(
-        {Length(bevel.top), Length(bevel.left), Length(bevel.bottom), Length(bevel.right)});
+    const int depth = std::max({top.length, left.length, bottom.length, right.length});
     for (int k = 0; k < depth; ++k) {
       // A side only moves the ring inwards as far as it has lines.
-      const long long l = static_cast<long long>(rect.left) + std::min(k, Length(bevel.left));
-      const long long t = static_cast<long long>(rect.top) + std::min(k, Length(bevel.top));
-      const long long r = static_cast<long long>(rect.right) - std::min(k, Length(bevel.right));
-      const long long b = static_cast<long long>(rect.bottom) - std::min(k, Length(bevel.bottom));
+      const long long l = static_cast<long long>(rect.left) + std::min(k, left.length);
+      const long long t = static_cast<long long>(rect.top) + std::min(k, top.length);
+      const long long r = static_cast<long long>(rect.right) - std::min(k, right.length);
+      const long long b = static_cast<long long>(rect.bottom) - std::min(k, bottom.length);
       if (l >= r || t >= b) break;
-      const long long topEnd = HasLine(bevel.right, k) ? r - 1 : r;
-      const long long leftEnd = HasLine(bevel.bottom, k) ? b - 1 : b;
-      Line(raster, bevel.top, k, l, t, topEnd, t + 1);
-      Line(raster, bevel.left, k, l, t, l + 1, leftEnd);
-      Line(raster, bevel.bottom, k, l, b - 1, r, b);
-      Line(raster, bevel.right, k, r - 1, t, r, b);
+      const long long topEnd = HasLine(right, k) ? r - 1 : r;
+      const long long leftEnd = HasLine(bottom, k) ? b - 1 : b;
+      Line(raster, top, k, l, t, topEnd, t + 1);
+      Line(raster, left, k, l, t, l + 1, leftEnd);
+      Line(raster, bottom, k, l, b - 1, r, b);
+      Line(raster, right, k, r - 1, t, r, b);
     }
   }
-  RECT inside{ClampLong(static_cast<long long>(rect.left) + Length(bevel.left)),
-              ClampLong(static_cast<long long>(rect.top) + Length(bevel.top)),
-              ClampLong(static_cast<long long>(rect.right) - Length(bevel.right)),
-              ClampLong(static_cast<long long>(rect.bottom) - Length(bevel.bottom))};
+  RECT inside{ClampLong(static_cast<long long>(rect.left) + left.length),
+              ClampLong(static_cast<long long>(rect.top) + top.length),
+              ClampLong(static_cast<long long>(rect.right) - right.length),
+              ClampLong(static_cast<long long>(rect.bottom) - bottom.length)};
   inside.right = std::max(inside.right, inside.left);
   inside.bottom = std::max(inside.bottom, inside.top);
   return inside;
