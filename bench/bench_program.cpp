@@ -37,8 +37,7 @@ void CBenchProgram::Settle() {
   }
 }
 
-void CBenchProgram::PlaceOrbits(double centralMass) {
-  CBodyTable& t = m_frame->m_table;
+void PlaceOrbits(CBodyTable& t, double centralMass) {
   t.m_bodyCount = 0;
   const double G = t.m_G;
   auto add = [&](int px, int py, double mass, double vx, double vy) {
@@ -54,11 +53,15 @@ void CBenchProgram::PlaceOrbits(double centralMass) {
     const double v = std::sqrt(G * centralMass / r);
     add(220 + static_cast<int>(r / 1e9), 190, 1e25, 0.0, (i % 2 == 0) ? v : -v);
   }
+}
+
+void CBenchProgram::PlaceOrbits(double centralMass) {
+  ::PlaceOrbits(m_frame->m_table, centralMass);
   m_frame->Invalidate(FALSE);
   m_frame->m_goEnabled = TRUE;
   m_frame->m_goButton.EnableWindow(TRUE);
   Settle();
-  m_lastT = t.m_t;
+  m_lastT = m_frame->m_table.m_t;
 }
 
 void CBenchProgram::Go() { m_frame->SendMessage(WM_COMMAND, ID_CONTROL_GO, 0); }

@@ -6,8 +6,15 @@
 #include "platform/host/host.h"
 #include "platform/win/windef.h"
 
+class CBodyTable;
 class CSimFrame;
 class CWnd;
+
+// A heavy body in the middle of the field and nine light ones on circular
+// orbits around it. With a central mass of 1e30 kg they move as bodies placed
+// by hand do (a pixel every few hundred steps); with 1e35 kg they cross a
+// pixel almost every step. Every benchmark of the run loop uses this scene.
+void PlaceOrbits(CBodyTable& table, double centralMass);
 
 class CBenchProgram {
  public:
@@ -22,11 +29,8 @@ class CBenchProgram {
   bool Ok() const { return m_frame != nullptr; }
   CSimFrame* Frame() const { return m_frame; }
 
-  // A heavy body in the middle of the field and nine light ones on circular
-  // orbits around it. With a central mass of 1e30 kg they move as bodies
-  // placed by hand do (a pixel every few hundred steps); with 1e35 kg they
-  // cross a pixel almost every step. Go is enabled as the first placement
-  // enables it.
+  // The orbit scene (above) in the frame, with Go enabled as the first
+  // placement enables it.
   void PlaceOrbits(double centralMass);
 
   // Go as the menu command brings it; returns when the run has ended.

@@ -4,11 +4,11 @@
 // the two rates is what the window system costs a step.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <string>
 
+#include "bench/bench_program.h"
 #include "platform/host/headless/headless_host.h"
 #include "platform/host/sdl/sdl_host.h"
 #include "platform/win/ctl/system.h"
@@ -20,29 +20,6 @@
 namespace {
 
 constexpr long kStepsPerRun = 2000;
-
-// A heavy body in the middle of the field and nine light ones on circular
-// orbits around it, which stay on the field. With a central mass of 1e30 kg
-// they move as bodies placed by hand do (tens of kilometres a second: a
-// pixel every few hundred steps); with 1e35 kg they cross a pixel almost
-// every step, the most the field can be asked to repaint.
-void PlaceOrbits(CBodyTable& t, double M) {
-  t.m_bodyCount = 0;
-  const double G = t.m_G;
-  auto add = [&](int px, int py, double mass, double vx, double vy) {
-    CBody& b = t.m_bodies[t.m_bodyCount++];
-    b.SetScreenPos(px, py);
-    b.SetMass(mass);
-    b.SetVx(vx);
-    b.SetVy(vy);
-  };
-  add(220, 190, M, 0.0, 0.0);
-  for (int i = 0; i < 9; ++i) {
-    const double r = (60.0 + 14.0 * i) * 1e9;
-    const double v = std::sqrt(G * M / r);
-    add(220 + static_cast<int>(r / 1e9), 190, 1e25, 0.0, (i % 2 == 0) ? v : -v);
-  }
-}
 
 void BM_BareStep(benchmark::State& state) {
   CBodyTable table;
