@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "platform/win/ctl/system.h"
 #include "platform/win/res/resources.h"
+#include "platform/win/system/system.h"
 #include "platform/win/wm/wnd.h"
 #include "res/resource.h"
 #include "res/resources.h"

@@ -11,7 +11,7 @@
 #include "platform/afx/afxwin.h"
 #include "platform/host/headless/headless_host.h"
 #include "platform/host/sdl/sdl_host.h"
-#include "platform/win/ctl/system.h"
+#include "platform/win/system/system.h"
 
 namespace {
 

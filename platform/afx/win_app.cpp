@@ -2,8 +2,8 @@
 
 #include "platform/afx/afx_resource.h"
 #include "platform/afx/dc.h"
-#include "platform/win/ctl/system.h"
 #include "platform/win/res/resources.h"
+#include "platform/win/system/system.h"
 
 namespace {
 

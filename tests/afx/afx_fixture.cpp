@@ -1,7 +1,7 @@
 #include "tests/afx/afx_fixture.h"
 
-#include "platform/win/ctl/system.h"
 #include "platform/win/res/resources.h"
+#include "platform/win/system/system.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <limits>
 
 #include "core/scales.h"
-#include "platform/win/ctl/system.h"
 #include "platform/win/res/resources.h"
+#include "platform/win/system/system.h"
 #include "platform/win/wm/wnd.h"
 #include "res/resource.h"
 #include "res/resources.h"

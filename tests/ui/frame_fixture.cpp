@@ -1,7 +1,7 @@
 #include "tests/ui/frame_fixture.h"
 
-#include "platform/win/ctl/system.h"
 #include "platform/win/res/resources.h"
+#include "platform/win/system/system.h"
 #include "res/resource.h"
 #include "res/resources.h"
 

@@ -61,7 +61,7 @@ void CButtonControl::SetInside(bool inside) {
   Invalidate();
 }
 
-void CButtonControl::OnPress(POINT /*client*/) {
+void CButtonControl::OnPress(POINT /*client*/, WPARAM /*keys*/) {
   m_inside = false;
   SetInside(true);
 }
@@ -101,11 +101,7 @@ void CButtonControl::OnFocusChanged() {
   Invalidate();
 }
 
-void CButtonControl::Click() {
-  const int id = GetDlgCtrlID(m_hwnd);
-  Notify(WM_COMMAND, MAKEWPARAM(static_cast<UINT>(id), BN_CLICKED),
-         reinterpret_cast<LPARAM>(m_hwnd));
-}
+void CButtonControl::Click() { Notify(BN_CLICKED); }
 
 void CButtonControl::Draw(HDC hdc, const RECT& client) {
   HBRUSH background = Background(hdc);

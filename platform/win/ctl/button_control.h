@@ -21,7 +21,7 @@ class CButtonControl final : public CControl {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   UINT DialogCode() const override;
   UINT ColorMessage() const override { return WM_CTLCOLORBTN; }
-  void OnPress(POINT client) override;
+  void OnPress(POINT client, WPARAM keys) override;
   void OnDrag(POINT client) override;
   void OnRelease(POINT client) override;
   void OnCancelPress() override;

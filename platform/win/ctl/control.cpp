@@ -70,17 +70,23 @@ LRESULT CControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
-      return OnMouse(message, lParam);
+      return OnMouse(message, wParam, lParam);
     case WM_KEYDOWN:
     case WM_KEYUP:
       OnKey(static_cast<int>(wParam), message == WM_KEYDOWN);
+      return 0;
+    case WM_CHAR:
+      OnChar(static_cast<int>(wParam & 0xFFU));
+      return 0;
+    case WM_TIMER:
+      OnTimer(static_cast<UINT_PTR>(wParam));
       return 0;
     default:
       return DefWindowProcA(m_hwnd, message, wParam, lParam);
   }
 }
 
-LRESULT CControl::OnMouse(UINT message, LPARAM lParam) {
+LRESULT CControl::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND hwnd = m_hwnd;
   switch (message) {
     case WM_LBUTTONDOWN:
@@ -92,7 +98,7 @@ LRESULT CControl::OnMouse(UINT message, LPARAM lParam) {
       }
       SetCapture(hwnd);
       m_pressing = true;
-      OnPress(PointOf(lParam));
+      OnPress(PointOf(lParam), wParam);
       return 0;
     case WM_MOUSEMOVE:
       if (m_pressing) OnDrag(PointOf(lParam));
@@ -126,15 +132,14 @@ LRESULT CControl::OnPaint() {
   return 0;
 }
 
-HBRUSH CControl::Background(HDC hdc) {
+HBRUSH CControl::Background(HDC hdc, UINT message, PaletteRole fallback) {
   const HWND hwnd = m_hwnd;
   SetTextColor(hdc, CStylePainter::Color(PaletteRole::kWindowText));
-  SetBkColor(hdc, CStylePainter::Color(PaletteRole::kFace));
-  const LRESULT answer =
-      SendMessageA(GetParent(hwnd), ColorMessage(), reinterpret_cast<WPARAM>(hdc),
-                   reinterpret_cast<LPARAM>(hwnd));
+  SetBkColor(hdc, CStylePainter::Color(fallback));
+  const LRESULT answer = SendMessageA(GetParent(hwnd), message, reinterpret_cast<WPARAM>(hdc),
+                                      reinterpret_cast<LPARAM>(hwnd));
   if (!IsWindow(hwnd)) return nullptr;
-  return answer != 0 ? reinterpret_cast<HBRUSH>(answer) : CStylePainter::Brush(PaletteRole::kFace);
+  return answer != 0 ? reinterpret_cast<HBRUSH>(answer) : CStylePainter::Brush(fallback);
 }
 
 void CControl::FillBackground(HDC hdc, const RECT& rect, HBRUSH brush) {
@@ -142,7 +147,13 @@ void CControl::FillBackground(HDC hdc, const RECT& rect, HBRUSH brush) {
   if (FillRect(hdc, &rect, brush) == 0) CStylePainter::Fill(hdc, rect, PaletteRole::kFace);
 }
 
-bool CControl::Notify(UINT message, WPARAM wParam, LPARAM lParam) {
+bool CControl::Notify(UINT code) {
+  const int id = GetDlgCtrlID(m_hwnd);
+  return SendToParent(WM_COMMAND, MAKEWPARAM(static_cast<UINT>(id), code),
+                      reinterpret_cast<LPARAM>(m_hwnd));
+}
+
+bool CControl::SendToParent(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND hwnd = m_hwnd;
   SendMessageA(GetParent(hwnd), message, wParam, lParam);
   return IsWindow(hwnd) != FALSE;
@@ -159,6 +170,8 @@ RECT CControl::Client() const {
 DWORD CControl::Style() const { return static_cast<DWORD>(GetWindowLongA(m_hwnd, GWL_STYLE)); }
 
 bool CControl::IsEnabled() const { return IsWindowEnabled(m_hwnd) != FALSE; }
+
+bool CControl::IsAlive() const { return IsWindow(m_hwnd) != FALSE; }
 
 const std::string& CControl::Text() const { return m_hwnd->text; }
 

@@ -1,4 +1,6 @@
-// What every control class shares: its state object in window data slot 0
+// What every control class of the system tier shares, the system's own
+// (BUTTON, STATIC, the trackbar, the status bar) and the dialog manager's
+// (EDIT, LISTBOX, the up-down): its state object in window data slot 0
 // (made on WM_NCCREATE, freed on WM_NCDESTROY), its font, and one short
 // recipe that each control fills in:
 //
@@ -7,16 +9,18 @@
 //              its own (pushed, dragging, ...);
 //   input      a left press takes the focus (if the control wants it) and
 //              the capture, and the drags and the release come to it until
-//              the button goes up; keys come to OnKey;
+//              the button goes up; keys, characters and timers come to
+//              OnKey, OnChar and OnTimer;
 //   draw       WM_PAINT clips to what it paints, selects the font and
-//              calls Draw; the background is what the parent answers to
-//              WM_CTLCOLORBTN / WM_CTLCOLORSTATIC, the face colour if it
-//              answers nothing.
+//              calls Draw, which paints everything (WM_ERASEBKGND does
+//              nothing); the background is what the parent answers to the
+//              control's colour message, a fallback colour if it answers
+//              nothing.
 //
-// WM_ENABLE, WM_SETTEXT and a change of focus repaint the control. Anything
-// a notification to the parent may do includes destroying the control, so
-// every handler stops touching its object once a notification reports the
-// window gone.
+// WM_ENABLE, WM_SETTEXT (through OnTextChanged) and a change of focus
+// repaint the control. Anything a notification to the parent may do
+// includes destroying the control, so every handler stops touching its
+// object once a notification reports the window gone.
 #pragma once
 
 #include <string>
@@ -46,28 +50,41 @@ class CControl {
   virtual LRESULT HitTest() const { return HTCLIENT; }
   virtual UINT DialogCode() const { return 0; }
   virtual bool TakesFocus() const { return true; }
-  virtual void OnPress(POINT /*client*/) {}
+  // `keys` is the press's MK_ state (Shift extends an edit's selection).
+  virtual void OnPress(POINT /*client*/, WPARAM /*keys*/) {}
   virtual void OnDrag(POINT /*client*/) {}
   virtual void OnRelease(POINT /*client*/) {}
   virtual void OnCancelPress() {}  // the capture went elsewhere mid-press
   virtual void OnKey(int /*vk*/, bool /*down*/) {}
+  virtual void OnChar(int /*ch*/) {}
+  virtual void OnTimer(UINT_PTR /*id*/) {}
   virtual void OnFocusChanged() { Invalidate(); }
+  // After WM_SETTEXT stored the text; a control that draws no text
+  // overrides it to repaint nothing.
   virtual void OnTextChanged() { Invalidate(); }
+  // The colour message Background(hdc) sends.
   virtual UINT ColorMessage() const { return WM_CTLCOLORSTATIC; }
   // Paints the whole client area (the clip keeps it to what is invalid).
   virtual void Draw(HDC hdc, const RECT& client) = 0;
 
-  // The parent's background brush for `hdc`, which also leaves the parent's
-  // text colour (the window text colour unless it sets one) in the DC; null
-  // when the control went away while the parent was asked.
-  HBRUSH Background(HDC hdc);
+  // The brush the parent answers to `message` (WM_CTLCOLOREDIT, ...) for
+  // `hdc`, which also leaves the parent's text colour (the window text
+  // colour unless it sets one) in the DC; `fallback` when it answers
+  // nothing, null when the control went away while the parent was asked.
+  HBRUSH Background(HDC hdc, UINT message, PaletteRole fallback);
+  // The same for ColorMessage(), with the face colour as the fallback.
+  HBRUSH Background(HDC hdc) { return Background(hdc, ColorMessage(), PaletteRole::kFace); }
   void FillBackground(HDC hdc, const RECT& rect, HBRUSH brush);
-  // Sends `message` to the parent; false when the control is gone after it.
-  bool Notify(UINT message, WPARAM wParam, LPARAM lParam);
+  // WM_COMMAND with `code` and the control's id to the parent; false when
+  // the control is gone after it.
+  bool Notify(UINT code);
+  // Any message to the parent; false when the control is gone after it.
+  bool SendToParent(UINT message, WPARAM wParam, LPARAM lParam);
   void Invalidate(const RECT* rect = nullptr) const;
   RECT Client() const;
   DWORD Style() const;
   bool IsEnabled() const;
+  bool IsAlive() const;
   // The window text, read without copying.
   const std::string& Text() const;
 
@@ -78,7 +95,7 @@ class CControl {
 
  private:
   LRESULT OnPaint();
-  LRESULT OnMouse(UINT message, LPARAM lParam);
+  LRESULT OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 }  // namespace ctl

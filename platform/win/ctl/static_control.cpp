@@ -1,6 +1,6 @@
 #include "platform/win/ctl/static_control.h"
 
-#include "platform/win/ctl/system.h"
+#include "platform/win/ctl/control_classes.h"
 #include "platform/win/wm/resource_loaders.h"
 
 namespace ctl {
@@ -70,8 +70,7 @@ LRESULT CStaticControl::HitTest() const {
 void CStaticControl::OnRelease(POINT client) {
   const RECT r = Client();
   if ((Style() & SS_NOTIFY) == 0 || !PtInRect(&r, client)) return;
-  Notify(WM_COMMAND, MAKEWPARAM(static_cast<UINT>(GetDlgCtrlID(m_hwnd)), STN_CLICKED),
-         reinterpret_cast<LPARAM>(m_hwnd));
+  Notify(STN_CLICKED);
 }
 
 void CStaticControl::Draw(HDC hdc, const RECT& client) {

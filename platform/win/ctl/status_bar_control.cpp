@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstring>
 
-#include "platform/win/ctl/system.h"
+#include "platform/win/ctl/control_classes.h"
 
 namespace ctl {
 

@@ -108,12 +108,6 @@ LRESULT CTrackbar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case TBM_SETTIC:
     case TBM_CLEARTICS:
       return FALSE;
-    case WM_TIMER:
-      if (wParam == kRepeatTimer && m_drag != Drag::kNone && m_drag != Drag::kThumb) {
-        SetTimer(m_hwnd, kRepeatTimer, kRepeatMs, nullptr);
-        PageTowardsPointer(false);
-      }
-      return 0;
     case WM_SIZE:
       Invalidate();
       return 0;
@@ -124,8 +118,8 @@ LRESULT CTrackbar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool CTrackbar::Report(UINT code) {
   const UINT message = (Style() & TBS_VERT) != 0 ? WM_VSCROLL : WM_HSCROLL;
-  return Notify(message, MAKEWPARAM(code, static_cast<UINT>(m_pos)),
-                reinterpret_cast<LPARAM>(m_hwnd));
+  return SendToParent(message, MAKEWPARAM(code, static_cast<UINT>(m_pos)),
+                      reinterpret_cast<LPARAM>(m_hwnd));
 }
 
 bool CTrackbar::MoveTo(long long pos, UINT code) {
@@ -153,7 +147,14 @@ bool CTrackbar::PageTowardsPointer(bool first) {
                 TB_PAGEDOWN);
 }
 
-void CTrackbar::OnPress(POINT client) {
+void CTrackbar::OnTimer(UINT_PTR id) {
+  if (id == kRepeatTimer && m_drag != Drag::kNone && m_drag != Drag::kThumb) {
+    SetTimer(m_hwnd, kRepeatTimer, kRepeatMs, nullptr);
+    PageTowardsPointer(false);
+  }
+}
+
+void CTrackbar::OnPress(POINT client, WPARAM /*keys*/) {
   const CTrackbarGeometry g = Geometry();
   const RECT thumb = g.Thumb();
   const int along = g.Along(client);

@@ -28,7 +28,8 @@ class CTrackbar final : public CControl {
 
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   UINT DialogCode() const override { return DLGC_WANTARROWS; }
-  void OnPress(POINT client) override;
+  void OnPress(POINT client, WPARAM keys) override;
+  void OnTimer(UINT_PTR id) override;
   void OnDrag(POINT client) override;
   void OnRelease(POINT client) override;
   void OnCancelPress() override;

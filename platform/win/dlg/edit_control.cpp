@@ -32,7 +32,7 @@ LRESULT CEditControl::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
   return Dispatch(hwnd, message, wParam, lParam, &Make);
 }
 
-CEditControl::CEditControl(HWND hwnd, const CREATESTRUCTA& cs) : CDlgControl(hwnd) {
+CEditControl::CEditControl(HWND hwnd, const CREATESTRUCTA& cs) : ctl::CControl(hwnd) {
   if (cs.lpszName != nullptr && !IS_INTRESOURCE(cs.lpszName)) m_text.SetText(cs.lpszName);
   m_layout.SetFont(m_font);
   m_layout.SetText(m_text.Text());
@@ -144,7 +144,7 @@ LRESULT CEditControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Invalidate();
       return 0;
     case WM_SETFONT: {
-      const LRESULT r = CDlgControl::OnMessage(message, wParam, lParam);
+      const LRESULT r = ctl::CControl::OnMessage(message, wParam, lParam);
       m_layout.SetFont(m_font);
       Relayout();
       return r;
@@ -190,7 +190,7 @@ LRESULT CEditControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Invalidate();
       return 0;
     default:
-      return CDlgControl::OnMessage(message, wParam, lParam);
+      return ctl::CControl::OnMessage(message, wParam, lParam);
   }
 }
 

@@ -13,13 +13,14 @@
 // only while the edit has the focus.
 #pragma once
 
-#include "platform/win/dlg/dlg_control.h"
+#include "platform/win/ctl/control.h"
+#include "platform/win/dlg/dialogs.h"
 #include "platform/win/dlg/edit_layout.h"
 #include "platform/win/dlg/edit_text.h"
 
 namespace dlg {
 
-class CEditControl final : public CDlgControl {
+class CEditControl final : public ctl::CControl {
  public:
   static constexpr UINT_PTR kCaretTimer = 1;
   static constexpr UINT kCaretBlinkMs = 500;
@@ -31,7 +32,7 @@ class CEditControl final : public CDlgControl {
 
  private:
   CEditControl(HWND hwnd, const CREATESTRUCTA& cs);
-  static CDlgControl* Make(HWND hwnd, const CREATESTRUCTA& cs) {
+  static ctl::CControl* Make(HWND hwnd, const CREATESTRUCTA& cs) {
     return new CEditControl(hwnd, cs);
   }
 

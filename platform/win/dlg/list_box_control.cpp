@@ -181,7 +181,7 @@ LRESULT CListBoxControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     default:
-      return CDlgControl::OnMessage(message, wParam, lParam);
+      return ctl::CControl::OnMessage(message, wParam, lParam);
   }
 }
 

@@ -12,12 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/win/dlg/dlg_control.h"
+#include "platform/win/ctl/control.h"
+#include "platform/win/dlg/dialogs.h"
 #include "platform/win/dlg/scroll_bar_part.h"
 
 namespace dlg {
 
-class CListBoxControl final : public CDlgControl {
+class CListBoxControl final : public ctl::CControl {
  public:
   static constexpr int kLineHeight = 13;
   static constexpr int kTextIndent = 2;
@@ -31,8 +32,8 @@ class CListBoxControl final : public CDlgControl {
  private:
   using Part = CScrollBarPart::Part;
 
-  explicit CListBoxControl(HWND hwnd) : CDlgControl(hwnd) {}
-  static CDlgControl* Make(HWND hwnd, const CREATESTRUCTA& /*cs*/) {
+  explicit CListBoxControl(HWND hwnd) : ctl::CControl(hwnd) {}
+  static ctl::CControl* Make(HWND hwnd, const CREATESTRUCTA& /*cs*/) {
     return new CListBoxControl(hwnd);
   }
 
@@ -46,6 +47,7 @@ class CListBoxControl final : public CDlgControl {
   void OnKey(int vk, bool down) override;
   void OnTimer(UINT_PTR id) override;
   void OnFocusChanged() override;
+  void OnTextChanged() override {}  // the window text is never drawn
   void Draw(HDC hdc, const RECT& client) override;
 
   bool NoSelection() const { return (Style() & LBS_NOSEL) != 0; }

@@ -58,7 +58,7 @@ LRESULT CUpDownControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnBuddyKey(static_cast<int>(wParam), lParam != 0);
       return 0;
     default:
-      return CDlgControl::OnMessage(message, wParam, lParam);
+      return ctl::CControl::OnMessage(message, wParam, lParam);
   }
 }
 

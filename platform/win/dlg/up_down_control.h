@@ -16,11 +16,12 @@
 // The buddy is subclassed for its keys and to ask for the arrows.
 #pragma once
 
-#include "platform/win/dlg/dlg_control.h"
+#include "platform/win/ctl/control.h"
+#include "platform/win/dlg/dialogs.h"
 
 namespace dlg {
 
-class CUpDownControl final : public CDlgControl {
+class CUpDownControl final : public ctl::CControl {
  public:
   static constexpr UINT_PTR kRepeatTimer = 1;
   static constexpr UINT kFirstRepeatMs = 500;
@@ -34,8 +35,8 @@ class CUpDownControl final : public CDlgControl {
  private:
   enum class Arrow { kNone, kUp, kDown };
 
-  explicit CUpDownControl(HWND hwnd) : CDlgControl(hwnd) {}
-  static CDlgControl* Make(HWND hwnd, const CREATESTRUCTA& /*cs*/) {
+  explicit CUpDownControl(HWND hwnd) : ctl::CControl(hwnd) {}
+  static ctl::CControl* Make(HWND hwnd, const CREATESTRUCTA& /*cs*/) {
     return new CUpDownControl(hwnd);
   }
 
@@ -46,6 +47,7 @@ class CUpDownControl final : public CDlgControl {
   void OnRelease(POINT client) override;
   void OnCancelPress() override;
   void OnTimer(UINT_PTR id) override;
+  void OnTextChanged() override {}  // the window text is never drawn
   void Draw(HDC hdc, const RECT& client) override;
 
   bool Framed() const;  // docked in a bordered buddy: draws the border on

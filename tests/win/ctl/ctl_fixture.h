@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/host/headless/headless_host.h"
-#include "platform/win/ctl/system.h"
+#include "platform/win/system/system.h"
 #include "platform/win/wm/wnd.h"
 
 struct SNote {

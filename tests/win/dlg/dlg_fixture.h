@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "platform/host/headless/headless_host.h"
-#include "platform/win/ctl/system.h"
 #include "platform/win/dlg/dialog_classes.h"
 #include "platform/win/dlg/dialogs.h"
+#include "platform/win/system/system.h"
 #include "platform/win/wm/wnd.h"
 
 struct SNote {

@@ -1,12 +1,9 @@
-#include "platform/win/ctl/system.h"
+#include "platform/win/ctl/control_classes.h"
 
 #include "platform/win/ctl/button_control.h"
 #include "platform/win/ctl/static_control.h"
 #include "platform/win/ctl/status_bar_control.h"
 #include "platform/win/ctl/trackbar.h"
-#include "platform/win/dlg/dialog_classes.h"
-#include "platform/win/menu/menu_system.h"
-#include "platform/win/wm/wnd.h"
 
 namespace {
 
@@ -20,17 +17,9 @@ void Register(const char* name, WNDPROC proc) {
 
 }  // namespace
 
-void InitWindowSystem(host::IHost* host) {
-  InitWindowManager(host);
+void RegisterControlClasses() {
   Register("BUTTON", &ctl::CButtonControl::Proc);
   Register("STATIC", &ctl::CStaticControl::Proc);
   Register(TRACKBAR_CLASSA, &ctl::CTrackbar::Proc);
   Register(STATUSCLASSNAMEA, &ctl::CStatusBarControl::Proc);
-  RegisterDialogClasses();
-  InstallMenuSystem();
-}
-
-void ShutdownWindowSystem() {
-  ShutdownWindowManager();
-  DestroyAllMenus();
 }
