@@ -115,7 +115,7 @@ inline constexpr int kFrameBorder = 3;
 inline constexpr int kMenuBarHeight = 19;
 
 // ---- Start-up ----------------------------------------------------------------
-// InitWindowSystem and ShutdownWindowSystem (platform/win/ctl/system.h) bring
+// InitWindowSystem and ShutdownWindowSystem (platform/win/system/system.h) bring
 // the whole system tier up and down; this is the host they were given.
 host::IHost* GetWindowSystemHost();
 
