@@ -113,6 +113,21 @@ RECT CStylePainter::PaintBevel(HDC hdc, const RECT& rect, const SBevel& bevel) {
   const SSide left = Side(bevel.left);
   const SSide bottom = Side(bevel.bottom);
   const SSide right = Side(bevel.right);
+  RECT inside{ClampLong(static_cast<long long>(rect.left) + left.length),
+              ClampLong(static_cast<long long>(rect.top) + top.length),
+              ClampLong(static_cast<long long>(rect.right) - right.length),
+              ClampLong(static_cast<long long>(rect.bottom) - bottom.length)};
+  inside.right = std::max(inside.right, inside.left);
+  inside.bottom = std::max(inside.bottom, inside.top);
+  // Every line lies outside `inside`: a repaint of only what the bevel
+  // surrounds (the new digits of a pane) has none of them to draw.
+  RECT clip;
+  const int clipKind = GetClipBox(hdc, &clip);
+  if (clipKind == NULLREGION ||
+      (clipKind != ERROR && clip.left >= inside.left && clip.top >= inside.top &&
+       clip.right <= inside.right && clip.bottom <= inside.bottom)) {
+    return inside;
+  }
   if (gdi::CDeviceContext* dc = gdi::CDeviceContext::Find(hdc)) {
     gdi::CRaster raster(*dc);
     const int depth = std::max({top.length, left.length, bottom.length, right.length});
@@ -131,12 +146,6 @@ RECT CStylePainter::PaintBevel(HDC hdc, const RECT& rect, const SBevel& bevel) {
       Line(raster, right, k, r - 1, t, r, b);
     }
   }
-  RECT inside{ClampLong(static_cast<long long>(rect.left) + left.length),
-              ClampLong(static_cast<long long>(rect.top) + top.length),
-              ClampLong(static_cast<long long>(rect.right) - right.length),
-              ClampLong(static_cast<long long>(rect.bottom) - bottom.length)};
-  inside.right = std::max(inside.right, inside.left);
-  inside.bottom = std::max(inside.bottom, inside.top);
   return inside;
 }
 

@@ -215,3 +215,34 @@ TEST(DirtyRegionTest, EveryChangedPixelIsDirty) {
 }
 
 }  // namespace
+
+// A bevel drawn under a clip equals the unclipped bevel inside the clip,
+// whether the clip lies wholly within the ring, touches one line of it, or
+// crosses it; the interior it reports does not depend on the clip.
+TEST(ClipRegionTest, ABevelUnderAnyClipDrawsExactlyItsVisibleLines) {
+  constexpr COLORREF kGreen = RGB(0, 128, 0);  // none of the bevel colours
+  const RECT rect{2, 2, 14, 12};
+  const RECT clips[] = {{4, 4, 12, 10}, {3, 3, 13, 11}, {2, 4, 6, 8},  {10, 4, 14, 8},
+                        {4, 2, 8, 6},   {4, 8, 8, 12},  {0, 0, 16, 16}, {3, 3, 3, 3}};
+  for (const SBevel& bevel : {CStylePainter::kThinSunkenPane, CStylePainter::kDefaultButton,
+                              SBevel{"D", nullptr, ".S", "SS"}}) {
+    CCanvas free(16, 16, kGreen);
+    const RECT expected = CStylePainter::PaintBevel(free.Dc(), rect, bevel);
+    for (const RECT& clip : clips) {
+      CCanvas clipped(16, 16, kGreen);
+      IntersectClipRect(clipped.Dc(), clip.left, clip.top, clip.right, clip.bottom);
+      const RECT inside = CStylePainter::PaintBevel(clipped.Dc(), rect, bevel);
+      EXPECT_EQ(inside.left, expected.left);
+      EXPECT_EQ(inside.top, expected.top);
+      EXPECT_EQ(inside.right, expected.right);
+      EXPECT_EQ(inside.bottom, expected.bottom);
+      for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+          const bool visible = x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom;
+          ASSERT_EQ(clipped.At(x, y), visible ? free.At(x, y) : kGreen)
+              << bevel.top << " clip " << clip.left << "," << clip.top << " at " << x << "," << y;
+        }
+      }
+    }
+  }
+}
