@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <utility>
 
 #include "platform/win/ctl/control_classes.h"
 
@@ -133,10 +134,17 @@ bool CStatusBarControl::PrefixExtents(const std::string& text, std::vector<int>*
 RECT CStatusBarControl::ChangedArea(size_t index, const std::string& before,
                                     const std::string& after) {
   const RECT whole = PartRect(index);
+  const int inset = (m_parts[index].flags & SBT_NOBORDERS) != 0 ? 0 : 1;
+  // The text is drawn clipped to the bevel's interior, so a change of text
+  // never reaches the bevel.
+  const RECT interior{whole.left, ClampLong(static_cast<long long>(whole.top) + inset),
+                      ClampLong(static_cast<long long>(whole.right) - inset),
+                      ClampLong(static_cast<long long>(whole.bottom) - inset)};
   if (m_measure == nullptr) m_measure = CreateCompatibleDC(nullptr);
-  if (m_measure == nullptr) return whole;
-  SelectObject(m_measure,
-               m_font != nullptr ? static_cast<HGDIOBJ>(m_font) : GetStockObject(DEFAULT_GUI_FONT));
+  if (m_measure == nullptr) return interior;
+  const HGDIOBJ font =
+      m_font != nullptr ? static_cast<HGDIOBJ>(m_font) : GetStockObject(DEFAULT_GUI_FONT);
+  SelectObject(m_measure, font);
   size_t prefix = 0;
   const size_t shorter = std::min(before.size(), after.size());
   while (prefix < shorter && before[prefix] == after[prefix]) ++prefix;
@@ -145,16 +153,26 @@ RECT CStatusBarControl::ChangedArea(size_t index, const std::string& before,
          before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
     ++suffix;
   }
-  if (!PrefixExtents(before, &m_beforeDx) || !PrefixExtents(after, &m_afterDx)) return whole;
+  if (font == m_measuredFont && before == m_measuredText) {
+    std::swap(m_beforeDx, m_afterDx);
+  } else if (!PrefixExtents(before, &m_beforeDx)) {
+    m_measuredFont = nullptr;
+    return interior;
+  }
+  if (!PrefixExtents(after, &m_afterDx)) {
+    m_measuredFont = nullptr;
+    return interior;
+  }
+  m_measuredFont = font;
+  m_measuredText.assign(after);
   auto extent = [](const std::vector<int>& dx, size_t count) {
     return count == 0 ? 0 : dx[count - 1];
   };
-  const int inset = (m_parts[index].flags & SBT_NOBORDERS) != 0 ? 0 : 1;
   const long long textLeft = static_cast<long long>(whole.left) + inset + kTextInset;
   // Glyphs may reach a pixel past their advance on either side.
   constexpr int kBleed = 2;
   long long left = textLeft + extent(m_afterDx, prefix) - kBleed;
-  long long right = whole.right;
+  long long right = interior.right;
   // The characters after the change stay where they were only when both
   // texts are as wide: then the change ends where the wider changed run does.
   if (extent(m_beforeDx, before.size()) == extent(m_afterDx, after.size())) {
@@ -163,10 +181,12 @@ RECT CStatusBarControl::ChangedArea(size_t index, const std::string& before,
                      extent(m_afterDx, after.size() - suffix)) +
             kBleed;
   }
-  left = std::max<long long>(left, whole.left);
-  right = std::min<long long>(right, whole.right);
-  if (left >= right) return RECT{whole.left, whole.top, whole.left, whole.top};
-  return RECT{ClampLong(left), whole.top, ClampLong(right), whole.bottom};
+  left = std::max<long long>(left, static_cast<long long>(whole.left) + inset);
+  right = std::min<long long>(right, interior.right);
+  if (left >= right || interior.top >= interior.bottom) {
+    return RECT{whole.left, whole.top, whole.left, whole.top};
+  }
+  return RECT{ClampLong(left), interior.top, ClampLong(right), interior.bottom};
 }
 
 RECT CStatusBarControl::PartRect(size_t index) const { return PartRect(index, Client()); }

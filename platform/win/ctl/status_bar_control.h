@@ -60,6 +60,10 @@ class CStatusBarControl final : public CControl {
   std::string m_scratch;        // the text before a change, kept to spare an allocation
   std::vector<int> m_beforeDx;  // prefix widths of the texts of a change, kept likewise
   std::vector<int> m_afterDx;
+  // The text and font m_afterDx was measured for: the next change starts
+  // from that text, so its widths need not be measured again.
+  std::string m_measuredText;
+  HGDIOBJ m_measuredFont = nullptr;
   int m_minHeight = 0;
 };
 

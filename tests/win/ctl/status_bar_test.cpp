@@ -167,11 +167,12 @@ TEST_F(StatusBars, SettingATextRepaintsOnlyThatPartAndOnlyWhenItChanged) {
   RECT dirty{};
   ASSERT_TRUE(Dirty(&dirty));
   const RECT part = Part(2);
-  // The text inside the pane's bevel, to the pane's end.
+  // The text inside the pane's bevel, to the bevel's right side; the bevel
+  // itself is not drawn again.
   EXPECT_EQ(dirty.left, part.left + 1);
-  EXPECT_EQ(dirty.right, part.right);
-  EXPECT_EQ(dirty.top, part.top);
-  EXPECT_EQ(dirty.bottom, part.bottom);
+  EXPECT_EQ(dirty.right, part.right - 1);
+  EXPECT_EQ(dirty.top, part.top + 1);
+  EXPECT_EQ(dirty.bottom, part.bottom - 1);
   Pump();
   EXPECT_FALSE(Dirty(&dirty));
   SetText(2, "t: 1.000000e+002 s");
@@ -202,6 +203,8 @@ TEST_F(StatusBars, AChangedDigitRepaintsAroundThatDigitOnly) {
   const int textLeft = part.left + 1 + 2;
   EXPECT_EQ(dirty.left, textLeft + before.cx - 2);
   EXPECT_EQ(dirty.right, textLeft + through.cx + 2);
+  EXPECT_EQ(dirty.top, part.top + 1);
+  EXPECT_EQ(dirty.bottom, part.bottom - 1);
   // And the pane drawn from that repaint shows the whole new text.
   Pump();
   SetText(2, "");
@@ -244,6 +247,35 @@ TEST_F(StatusBars, ANewFontRedraws) {
   RECT dirty{};
   EXPECT_TRUE(Dirty(&dirty));
   EXPECT_EQ(SendMessageA(m_bar, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(bold));
+  DestroyWindow(m_bar);
+  DeleteObject(bold);
+}
+
+// The widths of a text are remembered for the next change from it; a new
+// font between two changes must be measured afresh.
+TEST_F(StatusBars, AChangeAfterANewFontIsMeasuredInThatFont) {
+  SetText(2, "t: 1.234000e+005 s");
+  Pump();
+  HFONT bold = CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "MS Sans Serif");
+  SendMessageA(m_bar, WM_SETFONT, reinterpret_cast<WPARAM>(bold), TRUE);
+  Pump();
+  SetText(2, "t: 1.235000e+005 s");
+  RECT dirty{};
+  ASSERT_TRUE(Dirty(&dirty));
+  HDC dc = GetDC(m_bar);
+  SelectObject(dc, bold);
+  SIZE before{};
+  SIZE through{};
+  GetTextExtentPoint32A(dc, "t: 1.23", 7, &before);
+  GetTextExtentPoint32A(dc, "t: 1.235", 8, &through);
+  SIZE plain{};
+  SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  GetTextExtentPoint32A(dc, "t: 1.235", 8, &plain);
+  ReleaseDC(m_bar, dc);
+  ASSERT_NE(through.cx, plain.cx) << "the bold font should be wider";
+  const int textLeft = Part(2).left + 1 + 2;
+  EXPECT_EQ(dirty.left, textLeft + before.cx - 2);
+  EXPECT_EQ(dirty.right, textLeft + through.cx + 2);
   DestroyWindow(m_bar);
   DeleteObject(bold);
 }
