@@ -55,13 +55,25 @@ LRESULT AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT AfxCallWndProc(CWnd* wnd, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  SThreadState& s = State();
-  const MSG saved = s.lastSent;
-  s.lastSent = MSG{hwnd, message, wParam, lParam, 0, {}};
+  // Only these four fields are ever set (time and point stay zero), so only
+  // they are saved: the idle update comes through here for every control
+  // after every step of a run.
+  MSG& current = State().lastSent;
+  const HWND savedHwnd = current.hwnd;
+  const UINT savedMessage = current.message;
+  const WPARAM savedWParam = current.wParam;
+  const LPARAM savedLParam = current.lParam;
+  current.hwnd = hwnd;
+  current.message = message;
+  current.wParam = wParam;
+  current.lParam = lParam;
   // The handler may destroy the window and delete the object (a frame
   // closing): nothing below touches either.
   const LRESULT result = wnd->WindowProc(message, wParam, lParam);
-  s.lastSent = saved;
+  current.hwnd = savedHwnd;
+  current.message = savedMessage;
+  current.wParam = savedWParam;
+  current.lParam = savedLParam;
   return result;
 }
 

@@ -52,6 +52,13 @@ class CDerivedWnd : public CBaseWnd {
   afx_msg void OnCommandA() { g_calls.push_back({"command a", 0, 0}); }
   afx_msg void OnUpdateCommandA(CCmdUI* pCmdUI) { pCmdUI->Enable(m_commandEnabled); }
   afx_msg void OnClickedB() { g_calls.push_back({"clicked b", 0, 0}); }
+  // Sends another message to itself, then looks at its own again.
+  afx_msg LRESULT OnNested(WPARAM wp, LPARAM lp) {
+    SendMessage(WM_USER + 1, wp + 1, lp + 1);
+    const MSG* current = GetCurrentMessage();
+    g_calls.push_back({"nested", current->wParam, current->lParam});
+    return current->hwnd == m_hWnd && current->message == WM_USER + 4 ? 1 : 0;
+  }
 
   CPoint m_point;
   CWnd* m_sender = nullptr;
@@ -66,6 +73,7 @@ ON_WM_VSCROLL()
 ON_COMMAND(500, &CDerivedWnd::OnCommandA)
 ON_UPDATE_COMMAND_UI(500, &CDerivedWnd::OnUpdateCommandA)
 ON_BN_CLICKED(501, &CDerivedWnd::OnClickedB)
+ON_MESSAGE(WM_USER + 4, &CDerivedWnd::OnNested)
 END_MESSAGE_MAP()
 
 class MessageMaps : public FrameworkTest {
@@ -93,6 +101,16 @@ TEST_F(MessageMaps, DerivedEntriesComeFirstAndTheBaseMapAnswersTheRest) {
   EXPECT_EQ(g_calls[0].wParam, 5U);
   EXPECT_EQ(g_calls[0].lParam, 6);
   EXPECT_STREQ(g_calls[1].handler, "derived two");
+}
+
+TEST_F(MessageMaps, TheCurrentMessageIsEachHandlersOwnAfterANestedSend) {
+  EXPECT_EQ(m_wnd.SendMessage(WM_USER + 4, 30, 40), 1);
+  ASSERT_EQ(g_calls.size(), 2U);
+  EXPECT_STREQ(g_calls[0].handler, "base one");
+  EXPECT_EQ(g_calls[0].wParam, 31U);
+  EXPECT_STREQ(g_calls[1].handler, "nested");
+  EXPECT_EQ(g_calls[1].wParam, 30U);
+  EXPECT_EQ(g_calls[1].lParam, 40);
 }
 
 TEST_F(MessageMaps, AdaptersUnpackEachSignature) {
