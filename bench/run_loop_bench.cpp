@@ -99,8 +99,7 @@ double RunLoop(benchmark::State& state, host::IHost* host, host::CHeadlessHost* 
       }
     }
   }
-  const double rate =
-      StepsPerSecond(static_cast<double>(state.iterations()) * kStepsPerRun, start);
+  const double rate = StepsPerSecond(static_cast<double>(state.iterations()) * kStepsPerRun, start);
   state.SetItemsProcessed(state.iterations() * kStepsPerRun);
   if (rate > 0.0 && g_bareRate > 0.0) state.counters["of_bare"] = rate / g_bareRate;
   if (headless != nullptr) headless->SetEventSource(nullptr);

@@ -222,7 +222,7 @@ TEST(DirtyRegionTest, EveryChangedPixelIsDirty) {
 TEST(ClipRegionTest, ABevelUnderAnyClipDrawsExactlyItsVisibleLines) {
   constexpr COLORREF kGreen = RGB(0, 128, 0);  // none of the bevel colours
   const RECT rect{2, 2, 14, 12};
-  const RECT clips[] = {{4, 4, 12, 10}, {3, 3, 13, 11}, {2, 4, 6, 8},  {10, 4, 14, 8},
+  const RECT clips[] = {{4, 4, 12, 10}, {3, 3, 13, 11}, {2, 4, 6, 8},   {10, 4, 14, 8},
                         {4, 2, 8, 6},   {4, 8, 8, 12},  {0, 0, 16, 16}, {3, 3, 3, 3}};
   for (const SBevel& bevel : {CStylePainter::kThinSunkenPane, CStylePainter::kDefaultButton,
                               SBevel{"D", nullptr, ".S", "SS"}}) {
