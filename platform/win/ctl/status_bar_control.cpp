@@ -137,9 +137,12 @@ RECT CStatusBarControl::ChangedArea(size_t index, const std::string& before,
   const int inset = (m_parts[index].flags & SBT_NOBORDERS) != 0 ? 0 : 1;
   // The text is drawn clipped to the bevel's interior, so a change of text
   // never reaches the bevel.
-  const RECT interior{whole.left, ClampLong(static_cast<long long>(whole.top) + inset),
+  const RECT interior{ClampLong(static_cast<long long>(whole.left) + inset),
+                      ClampLong(static_cast<long long>(whole.top) + inset),
                       ClampLong(static_cast<long long>(whole.right) - inset),
                       ClampLong(static_cast<long long>(whole.bottom) - inset)};
+  const RECT nothing{whole.left, whole.top, whole.left, whole.top};
+  if (interior.left >= interior.right || interior.top >= interior.bottom) return nothing;
   if (m_measure == nullptr) m_measure = CreateCompatibleDC(nullptr);
   if (m_measure == nullptr) return interior;
   const HGDIOBJ font =
@@ -181,11 +184,9 @@ RECT CStatusBarControl::ChangedArea(size_t index, const std::string& before,
                      extent(m_afterDx, after.size() - suffix)) +
             kBleed;
   }
-  left = std::max<long long>(left, static_cast<long long>(whole.left) + inset);
+  left = std::max<long long>(left, interior.left);
   right = std::min<long long>(right, interior.right);
-  if (left >= right || interior.top >= interior.bottom) {
-    return RECT{whole.left, whole.top, whole.left, whole.top};
-  }
+  if (left >= right) return nothing;
   return RECT{ClampLong(left), interior.top, ClampLong(right), interior.bottom};
 }
 

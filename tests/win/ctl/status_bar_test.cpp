@@ -251,6 +251,18 @@ TEST_F(StatusBars, ANewFontRedraws) {
   DeleteObject(bold);
 }
 
+// A pane squeezed to nothing keeps its text but has nothing of it to show.
+TEST_F(StatusBars, ATextChangeInAPaneWithNoRoomRepaintsNothing) {
+  const int rights[3] = {100, 101, -1};
+  SendMessageA(m_bar, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(rights));
+  SetText(1, "first");
+  Pump();
+  SetText(1, "second");
+  RECT dirty{};
+  EXPECT_FALSE(Dirty(&dirty));
+  EXPECT_EQ(Text(1), "second");
+}
+
 // The widths of a text are remembered for the next change from it; a new
 // font between two changes must be measured afresh.
 TEST_F(StatusBars, AChangeAfterANewFontIsMeasuredInThatFont) {
