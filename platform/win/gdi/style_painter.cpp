@@ -96,6 +96,13 @@ void Line(gdi::CRaster& raster, const SSide& side, int depth, long long l, long 
               raster.Y(ClampLong(b)), gdi::ToPixel(CStylePainter::Color(role)));
 }
 
+// Whether everything `raster` may draw lies inside `rect` (logical).
+bool ClipWithin(const gdi::CRaster& raster, const RECT& rect) {
+  const pixman_box32_t& clip = raster.Extents();
+  return raster.IsEmpty() || (clip.x1 >= raster.X(rect.left) && clip.y1 >= raster.Y(rect.top) &&
+                              clip.x2 <= raster.X(rect.right) && clip.y2 <= raster.Y(rect.bottom));
+}
+
 }  // namespace
 
 COLORREF CStylePainter::Color(PaletteRole role) { return GetSysColor(SysColorIndex(role)); }
@@ -119,17 +126,12 @@ RECT CStylePainter::PaintBevel(HDC hdc, const RECT& rect, const SBevel& bevel) {
               ClampLong(static_cast<long long>(rect.bottom) - bottom.length)};
   inside.right = std::max(inside.right, inside.left);
   inside.bottom = std::max(inside.bottom, inside.top);
+  gdi::CDeviceContext* dc = gdi::CDeviceContext::Find(hdc);
+  if (dc == nullptr) return inside;
+  gdi::CRaster raster(*dc);
   // Every line lies outside `inside`: a repaint of only what the bevel
   // surrounds (the new digits of a pane) has none of them to draw.
-  RECT clip;
-  const int clipKind = GetClipBox(hdc, &clip);
-  if (clipKind == NULLREGION ||
-      (clipKind != ERROR && clip.left >= inside.left && clip.top >= inside.top &&
-       clip.right <= inside.right && clip.bottom <= inside.bottom)) {
-    return inside;
-  }
-  if (gdi::CDeviceContext* dc = gdi::CDeviceContext::Find(hdc)) {
-    gdi::CRaster raster(*dc);
+  if (!ClipWithin(raster, inside)) {
     const int depth = std::max({top.length, left.length, bottom.length, right.length});
     for (int k = 0; k < depth; ++k) {
       // A side only moves the ring inwards as far as it has lines.
