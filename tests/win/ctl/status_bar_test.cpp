@@ -1,5 +1,6 @@
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 #include "tests/win/ctl/ctl_fixture.h"
@@ -69,6 +70,15 @@ class StatusBars : public ControlTest {
     return -1;
   }
   bool Dirty(RECT* r) { return GetUpdateRect(m_bar, r, FALSE) != FALSE; }
+  // How wide `text` is in `font`.
+  int Width(HGDIOBJ font, const char* text) {
+    HDC dc = GetDC(m_bar);
+    SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
+    ReleaseDC(m_bar, dc);
+    return size.cx;
+  }
 
   HWND m_parent = nullptr;
   HWND m_bar = nullptr;
@@ -193,16 +203,10 @@ TEST_F(StatusBars, AChangedDigitRepaintsAroundThatDigitOnly) {
   RECT dirty{};
   ASSERT_TRUE(Dirty(&dirty));
   const RECT part = Part(2);
-  HDC dc = GetDC(m_bar);
-  SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-  SIZE before{};
-  SIZE through{};
-  GetTextExtentPoint32A(dc, "t: 1.23", 7, &before);
-  GetTextExtentPoint32A(dc, "t: 1.235", 8, &through);
-  ReleaseDC(m_bar, dc);
+  const HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
   const int textLeft = part.left + 1 + 2;
-  EXPECT_EQ(dirty.left, textLeft + before.cx - 2);
-  EXPECT_EQ(dirty.right, textLeft + through.cx + 2);
+  EXPECT_EQ(dirty.left, textLeft + Width(font, "t: 1.23") - 2);
+  EXPECT_EQ(dirty.right, textLeft + Width(font, "t: 1.235") + 2);
   EXPECT_EQ(dirty.top, part.top + 1);
   EXPECT_EQ(dirty.bottom, part.bottom - 1);
   // And the pane drawn from that repaint shows the whole new text.
@@ -274,20 +278,11 @@ TEST_F(StatusBars, AChangeAfterANewFontIsMeasuredInThatFont) {
   SetText(2, "t: 1.235000e+005 s");
   RECT dirty{};
   ASSERT_TRUE(Dirty(&dirty));
-  HDC dc = GetDC(m_bar);
-  SelectObject(dc, bold);
-  SIZE before{};
-  SIZE through{};
-  GetTextExtentPoint32A(dc, "t: 1.23", 7, &before);
-  GetTextExtentPoint32A(dc, "t: 1.235", 8, &through);
-  SIZE plain{};
-  SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-  GetTextExtentPoint32A(dc, "t: 1.235", 8, &plain);
-  ReleaseDC(m_bar, dc);
-  ASSERT_NE(through.cx, plain.cx) << "the bold font should be wider";
+  ASSERT_NE(Width(bold, "t: 1.235"), Width(GetStockObject(DEFAULT_GUI_FONT), "t: 1.235"))
+      << "the bold font should be wider";
   const int textLeft = Part(2).left + 1 + 2;
-  EXPECT_EQ(dirty.left, textLeft + before.cx - 2);
-  EXPECT_EQ(dirty.right, textLeft + through.cx + 2);
+  EXPECT_EQ(dirty.left, textLeft + Width(bold, "t: 1.23") - 2);
+  EXPECT_EQ(dirty.right, textLeft + Width(bold, "t: 1.235") + 2);
   DestroyWindow(m_bar);
   DeleteObject(bold);
 }
