@@ -156,16 +156,14 @@ RECT CStatusBarControl::ChangedArea(size_t index, const std::string& before,
          before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
     ++suffix;
   }
-  if (font == m_measuredFont && before == m_measuredText) {
+  const bool beforeKnown = font == m_measuredFont && before == m_measuredText;
+  m_measuredFont = nullptr;  // nothing is known until the new text is measured
+  if (beforeKnown) {
     std::swap(m_beforeDx, m_afterDx);
   } else if (!PrefixExtents(before, &m_beforeDx)) {
-    m_measuredFont = nullptr;
     return interior;
   }
-  if (!PrefixExtents(after, &m_afterDx)) {
-    m_measuredFont = nullptr;
-    return interior;
-  }
+  if (!PrefixExtents(after, &m_afterDx)) return interior;
   m_measuredFont = font;
   m_measuredText.assign(after);
   auto extent = [](const std::vector<int>& dx, size_t count) {
