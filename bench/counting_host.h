@@ -47,6 +47,12 @@ class CCountingHost final : public host::IHost {
     m_inner->SetState(id, state);
   }
   void Raise(host::SurfaceId id) override { m_inner->Raise(id); }
+  void SetRole(host::SurfaceId id, const host::SurfaceRole& role) override {
+    m_inner->SetRole(id, role);
+  }
+  void SetIcon(host::SurfaceId id, const host::IconImage* images, int count) override {
+    m_inner->SetIcon(id, images, count);
+  }
   void Present(host::SurfaceId id, const std::uint32_t* pixels, int width, int height, int stride,
                const host::Rect* rects, int count) override;
   bool PollEvent(host::Event* event) override;

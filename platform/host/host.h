@@ -6,6 +6,7 @@
 // Index
 //   Event, EventType        input and window-manager happenings, per surface
 //   Rect, ClipRect          rectangles of surface pixels
+//   SurfaceRole, IconImage  what a surface is to the desktop's window manager
 //   IHost                   surfaces, presentation, input, clock, clipboard
 //
 // Coordinates are surface pixels: (0, 0) is the top-left pixel of a surface,
@@ -37,7 +38,9 @@ enum class EventType {
   kMinimized,  // the user minimized, maximized or restored through the
   kMaximized,  // host's own decorations
   kRestored,
-  kQuit,  // the session is ending (all windows, e.g. a signal)
+  kMoved,    // the window manager put the surface elsewhere: x, y on the screen
+  kResized,  // the window manager gave the surface another size: width, height
+  kQuit,     // the session is ending (all windows, e.g. a signal)
 };
 
 enum class MouseButton { kLeft = 0, kRight = 1, kMiddle = 2 };
@@ -57,6 +60,8 @@ struct Event {
   bool repeat = false;                      // kKeyDown from auto-repeat
   unsigned modifiers = 0;                   // kMod* bits held at the time
   char text[32] = {};                       // kText: UTF-8, NUL-terminated
+  int width = 0;                            // kResized
+  int height = 0;
 };
 
 struct Rect {
@@ -85,6 +90,29 @@ inline bool ClipRect(const Rect& rect, int width, int height, Rect* out) {
 
 enum class SurfaceState { kNormal, kMinimized, kMaximized };
 
+// What a surface is to the desktop, so that its window manager decorates,
+// stacks and minimizes it as the layer's window would be. A dialog stays
+// above its owner and goes with it; the boxes are the buttons its title bar
+// offers. Without a sizing border the user cannot resize the surface, but a
+// maximize box still lets the window manager maximize it.
+enum class SurfaceKind { kNormal, kDialog };
+struct SurfaceRole {
+  SurfaceKind kind = SurfaceKind::kNormal;
+  SurfaceId owner = kNoSurface;
+  bool closeBox = true;
+  bool minimizeBox = true;
+  bool maximizeBox = true;
+  bool sizingBorder = true;
+};
+
+// One size of a window's icon: width by height pixels, 0xAARRGGBB, rows top
+// to bottom.
+struct IconImage {
+  int width = 0;
+  int height = 0;
+  const std::uint32_t* argb = nullptr;
+};
+
 class IHost {
  public:
   virtual ~IHost() = default;
@@ -101,6 +129,12 @@ class IHost {
   virtual void GetPosition(SurfaceId id, int* x, int* y) = 0;
   virtual void SetState(SurfaceId id, SurfaceState state) = 0;
   virtual void Raise(SurfaceId id) = 0;  // bring to front and give it the keyboard
+  // What the surface is to the window manager; said before it is first
+  // shown, since some window managers read it only then.
+  virtual void SetRole(SurfaceId id, const SurfaceRole& role) = 0;
+  // The sizes of its icon, for the title bar and the task list; the images
+  // are copied. No images: none.
+  virtual void SetIcon(SurfaceId id, const IconImage* images, int count) = 0;
 
   // Presentation: copy the given rectangles of a surface's pixels (32-bit
   // 0x00RRGGBB, `stride` bytes a row) to the screen. The layer calls this

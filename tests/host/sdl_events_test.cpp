@@ -139,9 +139,28 @@ TEST(SdlTranslate, WindowEvents) {
     EXPECT_EQ(out.event.type, c.ours);
     EXPECT_EQ(out.window, 11U);
   }
+  // Where the window manager put a window, and the size it gave it.
   SDL_Event moved = Of(SDL_WINDOWEVENT);
   moved.window.event = SDL_WINDOWEVENT_MOVED;
-  EXPECT_FALSE(Translate(moved).used);
+  moved.window.data1 = -40;
+  moved.window.data2 = 70;
+  const STranslated move = Translate(moved);
+  ASSERT_TRUE(move.used);
+  EXPECT_EQ(move.event.type, EventType::kMoved);
+  EXPECT_EQ(move.event.x, -40);
+  EXPECT_EQ(move.event.y, 70);
+  SDL_Event sized = Of(SDL_WINDOWEVENT);
+  sized.window.event = SDL_WINDOWEVENT_SIZE_CHANGED;
+  sized.window.data1 = 1274;
+  sized.window.data2 = 980;
+  const STranslated size = Translate(sized);
+  ASSERT_TRUE(size.used);
+  EXPECT_EQ(size.event.type, EventType::kResized);
+  EXPECT_EQ(size.event.width, 1274);
+  EXPECT_EQ(size.event.height, 980);
+  SDL_Event resized = Of(SDL_WINDOWEVENT);
+  resized.window.event = SDL_WINDOWEVENT_RESIZED;  // repeats SIZE_CHANGED
+  EXPECT_FALSE(Translate(resized).used);
 }
 
 TEST(SdlTranslate, QuitBelongsToNoWindowAndTheRestIsDropped) {

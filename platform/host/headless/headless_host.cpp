@@ -91,6 +91,31 @@ void CHeadlessHost::SetState(SurfaceId id, SurfaceState state) {
   if (SSurface* surface = Find(id)) surface->state = state;
 }
 
+void CHeadlessHost::SetRole(SurfaceId id, const SurfaceRole& role) {
+  if (SSurface* surface = Find(id)) surface->role = role;
+}
+
+void CHeadlessHost::SetIcon(SurfaceId id, const IconImage* images, int count) {
+  SSurface* surface = Find(id);
+  if (surface == nullptr) return;
+  surface->iconSizes.clear();
+  for (int i = 0; images != nullptr && i < count; ++i) {
+    if (images[i].argb != nullptr && images[i].width > 0 && images[i].height > 0) {
+      surface->iconSizes.emplace_back(images[i].width, images[i].height);
+    }
+  }
+}
+
+SurfaceRole CHeadlessHost::Role(SurfaceId id) const {
+  const SSurface* surface = Find(id);
+  return surface != nullptr ? surface->role : SurfaceRole{};
+}
+
+std::vector<std::pair<int, int>> CHeadlessHost::IconSizes(SurfaceId id) const {
+  const SSurface* surface = Find(id);
+  return surface != nullptr ? surface->iconSizes : std::vector<std::pair<int, int>>{};
+}
+
 void CHeadlessHost::Raise(SurfaceId id) {
   if (HasSurface(id)) m_focused = id;
 }

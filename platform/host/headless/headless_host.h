@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/host/host.h"
@@ -48,6 +49,8 @@ class CHeadlessHost final : public IHost {
   void GetPosition(SurfaceId id, int* x, int* y) override;
   void SetState(SurfaceId id, SurfaceState state) override;
   void Raise(SurfaceId id) override;
+  void SetRole(SurfaceId id, const SurfaceRole& role) override;
+  void SetIcon(SurfaceId id, const IconImage* images, int count) override;
   void Present(SurfaceId id, const std::uint32_t* pixels, int width, int height, int stride,
                const Rect* rects, int count) override;
   bool PollEvent(Event* event) override;
@@ -89,6 +92,10 @@ class CHeadlessHost final : public IHost {
   const std::vector<std::uint32_t>& Pixels(SurfaceId id) const;
   std::uint32_t PixelAt(SurfaceId id, int x, int y) const;  // 0 outside
   SurfaceId Focused() const { return m_focused; }
+  // What the layer said the surface is, and the sizes (width by height) of
+  // the icon images it gave, in the order given.
+  SurfaceRole Role(SurfaceId id) const;
+  std::vector<std::pair<int, int>> IconSizes(SurfaceId id) const;
   // Calls naming a live surface, whatever their rectangles; the total keeps
   // counting the calls for surfaces since destroyed.
   std::uint64_t PresentCount() const { return m_presentCount; }
@@ -106,6 +113,8 @@ class CHeadlessHost final : public IHost {
     std::string caption;
     bool visible = false;
     SurfaceState state = SurfaceState::kNormal;
+    SurfaceRole role;
+    std::vector<std::pair<int, int>> iconSizes;
     std::vector<std::uint32_t> pixels;
     std::uint64_t presentCount = 0;
     std::vector<Rect> lastRects;

@@ -46,6 +46,18 @@ bool TranslateWindowEvent(const SDL_WindowEvent& in, Event* out) {
     case SDL_WINDOWEVENT_RESTORED:
       out->type = EventType::kRestored;
       return true;
+    case SDL_WINDOWEVENT_MOVED:
+      out->type = EventType::kMoved;
+      out->x = in.data1;
+      out->y = in.data2;
+      return true;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      // Every size change, the window manager's and the program's own;
+      // RESIZED would leave out those the program asked for.
+      out->type = EventType::kResized;
+      out->width = in.data1;
+      out->height = in.data2;
+      return true;
     default:
       return false;
   }

@@ -15,6 +15,7 @@
 #include "platform/host/sdl/sdl_display.h"
 #include "platform/host/sdl/sdl_events.h"
 #include "platform/host/sdl/sdl_keys.h"
+#include "platform/host/sdl/sdl_x11.h"
 
 namespace host {
 namespace {
@@ -136,9 +137,14 @@ void CSdlHost::Show(SurfaceId id, bool visible) {
 }
 
 void CSdlHost::Resize(SurfaceId id, int width, int height) {
-  if (SWindow* window = Find(id)) {
-    SDL_SetWindowSize(window->window, ClampSide(width), ClampSide(height));
+  SWindow* window = Find(id);
+  if (window == nullptr) return;
+  // A window the user may not resize but the window manager may maximize
+  // can still be made no smaller than the program makes it.
+  if (!window->role.sizingBorder && window->state == SurfaceState::kNormal) {
+    SDL_SetWindowMinimumSize(window->window, ClampSide(width), ClampSide(height));
   }
+  SDL_SetWindowSize(window->window, ClampSide(width), ClampSide(height));
 }
 
 void CSdlHost::SetPosition(SurfaceId id, int x, int y) {
@@ -178,6 +184,47 @@ void CSdlHost::Raise(SurfaceId id) {
   if ((SDL_GetWindowFlags(window->window) & SDL_WINDOW_SHOWN) != 0) {
     SDL_SetWindowInputFocus(window->window);
   }
+}
+
+void CSdlHost::SetRole(SurfaceId id, const SurfaceRole& role) {
+  SWindow* window = Find(id);
+  if (window == nullptr) return;
+  window->role = role;
+  // SDL fixes the size of a window that is not resizable, and X window
+  // managers maximize no window of a fixed size.
+  const bool resizable = role.sizingBorder || role.maximizeBox;
+  SDL_SetWindowResizable(window->window, resizable ? SDL_TRUE : SDL_FALSE);
+  if (resizable && !role.sizingBorder) {
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowSize(window->window, &w, &h);
+    SDL_SetWindowMinimumSize(window->window, w, h);
+  }
+  if (SWindow* owner = role.owner != id ? Find(role.owner) : nullptr) {
+    SDL_SetWindowModalFor(window->window, owner->window);
+  }
+  SetX11WindowRole(window->window, role);
+}
+
+void CSdlHost::SetIcon(SurfaceId id, const IconImage* images, int count) {
+  SWindow* window = Find(id);
+  if (window == nullptr || SetX11WindowIcon(window->window, images, count)) return;
+  // Elsewhere SDL takes one image: the largest.
+  const IconImage* best = nullptr;
+  for (int i = 0; images != nullptr && i < count; ++i) {
+    if (images[i].argb != nullptr && images[i].width > 0 && images[i].height > 0 &&
+        (best == nullptr || images[i].width > best->width)) {
+      best = &images[i];
+    }
+  }
+  if (best == nullptr) return;
+  std::vector<std::uint32_t> copy(
+      best->argb, best->argb + static_cast<std::size_t>(best->width) * best->height);
+  SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(copy.data(), best->width, best->height, 32,
+                                                         best->width * 4, SDL_PIXELFORMAT_ARGB8888);
+  if (icon == nullptr) return;
+  SDL_SetWindowIcon(window->window, icon);
+  SDL_FreeSurface(icon);
 }
 
 void CSdlHost::Present(SurfaceId id, const std::uint32_t* pixels, int width, int height, int stride,

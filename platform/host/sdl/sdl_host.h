@@ -45,6 +45,8 @@ class CSdlHost final : public IHost {
   void GetPosition(SurfaceId id, int* x, int* y) override;
   void SetState(SurfaceId id, SurfaceState state) override;
   void Raise(SurfaceId id) override;
+  void SetRole(SurfaceId id, const SurfaceRole& role) override;
+  void SetIcon(SurfaceId id, const IconImage* images, int count) override;
   void Present(SurfaceId id, const std::uint32_t* pixels, int width, int height, int stride,
                const Rect* rects, int count) override;
   bool PollEvent(Event* event) override;
@@ -63,6 +65,7 @@ class CSdlHost final : public IHost {
   struct SWindow {
     SDL_Window* window = nullptr;
     SurfaceState state = SurfaceState::kNormal;
+    SurfaceRole role;
   };
 
   CSdlHost();

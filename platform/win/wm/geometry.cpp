@@ -18,6 +18,7 @@ RECT SurfaceRectOf(HWND top) {
 // follow, and the whole window is to be drawn again.
 void SetTopLevelRect(HWND top, const RECT& outer) {
   Session& s = WM();
+  const RECT old = top->rect;
   top->rect = outer;
   const RECT sr = SurfaceRectOf(top);
   const int w = std::max(1, static_cast<int>(sr.right - sr.left));
@@ -26,7 +27,13 @@ void SetTopLevelRect(HWND top, const RECT& outer) {
     ResizeSurface(top->surface, w, h);
     s.host->Resize(top->hostId, w, h);
   }
-  s.host->SetPosition(top->hostId, sr.left, sr.top);
+  // A window asked to stay where it is is not moved: a window manager
+  // places the frame around it, and a request for the same place can come
+  // back shifted by that frame.
+  if (outer.left != old.left || outer.top != old.top) {
+    s.host->SetPosition(top->hostId, sr.left, sr.top);
+    if (IsShowing(top)) InvalidateCovered(top, old);
+  }
 }
 
 void RepaintAll(HWND top) {
@@ -194,6 +201,8 @@ void ApplySizeState(HWND top, UINT state, bool fromHost) {
   if (state == old) return;
   if (state == SIZE_MINIMIZED) {
     top->sizeBeforeMinimize = old;
+    // What it covered shows again once it is gone.
+    if (IsShowing(top)) InvalidateCovered(top, top->rect);
     top->sizeState = SIZE_MINIMIZED;
     top->style |= WS_MINIMIZE;
     if (!fromHost) s.host->SetState(top->hostId, host::SurfaceState::kMinimized);
@@ -205,18 +214,25 @@ void ApplySizeState(HWND top, UINT state, bool fromHost) {
     return;
   }
   top->style &= ~WS_MINIMIZE;
+  // What the window manager did itself it reports as moves and sizes of
+  // its own, before or after the new state; only what the program asks
+  // for is placed here.
   if (state == SIZE_MAXIMIZED) {
-    if (old == SIZE_RESTORED) top->restoreRect = top->rect;
+    if (old == SIZE_RESTORED && !fromHost) top->restoreRect = top->rect;
     const host::Rect area = s.host->GetWorkArea();
     top->sizeState = SIZE_MAXIMIZED;
     top->style |= WS_MAXIMIZE;
-    if (!fromHost) s.host->SetState(top->hostId, host::SurfaceState::kMaximized);
-    SetTopLevelRect(top, RECT{area.x, area.y, area.x + area.width, area.y + area.height});
+    if (!fromHost) {
+      s.host->SetState(top->hostId, host::SurfaceState::kMaximized);
+      SetTopLevelRect(top, RECT{area.x, area.y, area.x + area.width, area.y + area.height});
+    }
   } else {
     top->sizeState = SIZE_RESTORED;
     top->style &= ~WS_MAXIMIZE;
-    if (!fromHost) s.host->SetState(top->hostId, host::SurfaceState::kNormal);
-    SetTopLevelRect(top, top->restoreRect);
+    if (!fromHost) {
+      s.host->SetState(top->hostId, host::SurfaceState::kNormal);
+      SetTopLevelRect(top, top->restoreRect);
+    }
   }
   RepaintAll(top);
   SendSize(top, top->sizeState);
@@ -245,6 +261,7 @@ BOOL ShowWindow(HWND hwnd, int command) {
   switch (command) {
     case SW_HIDE:
       if (wasVisible) {
+        if (IsShowing(hwnd)) InvalidateCovered(hwnd, hwnd->rect);
         hwnd->style &= ~WS_VISIBLE;
         ClearUpdateTree(hwnd);
         s.host->Show(hwnd->hostId, false);

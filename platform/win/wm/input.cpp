@@ -75,18 +75,6 @@ HWND HitTest(HWND w, POINT clientPoint, POINT screen) {
   }
 }
 
-// The window that should come forward when `top` is asked for: itself, or
-// the enabled window it is waiting on (a modal dialog over it).
-HWND EnabledOwnedBy(HWND top) {
-  if ((top->style & WS_DISABLED) == 0) return top;
-  const std::vector<HWND>& tops = WM().topLevels;
-  for (size_t i = tops.size(); i-- > 0;) {
-    HWND t = tops[i];
-    if (t->owner == top && IsShowing(t)) return EnabledOwnedBy(t);
-  }
-  return nullptr;
-}
-
 void HandleMouse(const host::Event& e, HWND top) {
   Session& s = WM();
   const int border = NonClientBorder(top->style);
@@ -110,10 +98,7 @@ void HandleMouse(const host::Event& e, HWND top) {
     return;
   }
   if ((top->style & WS_DISABLED) != 0) {
-    // A click on a window waiting on a dialog brings the dialog forward.
-    if (down) {
-      if (HWND modal = EnabledOwnedBy(top)) SetActiveWindow(modal);
-    }
+    if (down) BringForward(top);
     return;
   }
   if (down && s.active != top) SetActiveWindow(top);
@@ -241,12 +226,7 @@ void HandleHostEvent(const host::Event& e) {
       }
       return;
     case host::EventType::kFocusGained:
-      if (top != nullptr) {
-        HWND want = EnabledOwnedBy(top);
-        s.raiseOnActivate = want != top;
-        if (want != nullptr) SetActiveWindow(want);
-        s.raiseOnActivate = true;
-      }
+      if (top != nullptr) BringForward(top);
       return;
     case host::EventType::kFocusLost:
       return;
@@ -264,6 +244,12 @@ void HandleHostEvent(const host::Event& e) {
         ApplySizeState(
             top, top->sizeState == SIZE_MINIMIZED ? top->sizeBeforeMinimize : SIZE_RESTORED, true);
       }
+      return;
+    case host::EventType::kMoved:
+      if (top != nullptr) FollowHostMove(top, e.x, e.y);
+      return;
+    case host::EventType::kResized:
+      if (top != nullptr) FollowHostResize(top, e.width, e.height);
       return;
     case host::EventType::kQuit:
       return;

@@ -115,6 +115,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
       delete hwnd;
       return nullptr;
     }
+    DescribeToHost(hwnd);
     if (y != CW_USEDEFAULT) s.host->SetPosition(hwnd->hostId, x + border, y + top);
     int px = 0;
     int py = 0;
@@ -185,7 +186,10 @@ BOOL DestroyWindow(HWND hwnd) {
     s.focus = nullptr;
     if (IsLive(old)) SendMessageA(old, WM_KILLFOCUS, 0, 0);
   }
-  if (IsTopLevel(hwnd) && hwnd->hostId != host::kNoSurface) s.host->Show(hwnd->hostId, false);
+  if (IsTopLevel(hwnd) && hwnd->hostId != host::kNoSurface) {
+    if (IsShowing(hwnd)) InvalidateCovered(hwnd, hwnd->rect);
+    s.host->Show(hwnd->hostId, false);
+  }
   const bool wasActive = s.active == hwnd;
   SendDestroy(hwnd);
   if (!s.live.Contains(hwnd)) return TRUE;

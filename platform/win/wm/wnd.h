@@ -167,6 +167,21 @@ void HandleHostEvent(const host::Event& event);
 bool InputPending();
 void PostInput(const MSG& msg);
 
+// Among other windows (desktop.cpp). DescribeToHost tells the host what a
+// new top-level window is (dialog or not, its owner, its title-bar buttons,
+// its icon). The Follow functions take what the host reports the window
+// manager did, in surface pixels on the screen. InvalidateCovered marks for
+// painting what `gone`, whose outer rectangle on the screen was `outer`,
+// covered of every other showing top-level window but those it owns.
+// EnabledOwnedBy is the window that answers for `top`: itself, or the
+// enabled dialog it waits on; BringForward activates and raises that one.
+void DescribeToHost(HWND top);
+void FollowHostMove(HWND top, int x, int y);
+void FollowHostResize(HWND top, int width, int height);
+void InvalidateCovered(HWND gone, const RECT& outer);
+HWND EnabledOwnedBy(HWND top);
+void BringForward(HWND top);
+
 // Geometry (window.cpp).
 void ApplySizeState(HWND top, UINT state, bool fromHost);
 int NonClientTop(DWORD style);     // caption + border above the surface

@@ -1,0 +1,23 @@
+// What the window manager should know of a window and SDL has no call for,
+// said through the X11 handle SDL gives: its type, the functions and
+// decorations it offers, its icon at several sizes. Everything here does
+// nothing, and says so, where the window is not an X11 one or the program
+// was built without X11.
+#pragma once
+
+#include "platform/host/host.h"
+
+struct SDL_Window;
+
+namespace host {
+
+// Types the window as a dialog or as a normal window, and tells the window
+// manager which title-bar buttons and border it offers. Before the window is
+// first mapped, since most window managers read it only then.
+bool SetX11WindowRole(SDL_Window* window, const SurfaceRole& role);
+
+// Every image as one property, so that the window manager picks the size it
+// draws; false when that cannot be done here.
+bool SetX11WindowIcon(SDL_Window* window, const IconImage* images, int count);
+
+}  // namespace host

@@ -1,0 +1,139 @@
+// Among other windows: what the host is told of each top-level window (what
+// kind of window it is, whose it is, its icon) and what the host reports of
+// the desktop's window manager (where it put the window, what size it gave
+// it), and what a window that goes or moves away leaves to be painted.
+#include <algorithm>
+#include <vector>
+
+#include "platform/win/gdi/handle_table.h"
+#include "platform/win/wm/resource_loaders.h"
+#include "platform/win/wm/wnd.h"
+
+namespace {
+
+// Where a top-level window's surface lies on the screen.
+RECT SurfaceOnScreen(HWND top) {
+  const int border = NonClientBorder(top->style);
+  const int nct = NonClientTop(top->style);
+  return RECT{top->rect.left + border, top->rect.top + nct,
+              top->rect.left + border + top->surface->width,
+              top->rect.top + nct + top->surface->height};
+}
+
+bool IsOwnedBy(HWND top, HWND owner) {
+  for (HWND o = top->owner; o != nullptr; o = o->owner) {
+    if (o == owner) return true;
+  }
+  return false;
+}
+
+void TellIcon(HWND top) {
+  HICON icon = top->cls != nullptr ? top->cls->wc.hIcon : nullptr;
+  if (icon == nullptr) return;
+  std::vector<host::IconImage> images;
+  for (HICON size : IconSizesOf(icon)) {
+    if (const gdi::CGdiIcon* live = gdi::FindIcon(size)) {
+      images.push_back({live->m_width, live->m_height, live->m_argb.data()});
+    }
+  }
+  if (!images.empty())
+    WM().host->SetIcon(top->hostId, images.data(), static_cast<int>(images.size()));
+}
+
+}  // namespace
+
+void DescribeToHost(HWND top) {
+  host::SurfaceRole role;
+  // A window with an owner is one of its dialogs, as every owned window of
+  // the program is; it stays above the owner and goes with it.
+  role.kind = top->owner != nullptr ? host::SurfaceKind::kDialog : host::SurfaceKind::kNormal;
+  role.owner = top->owner != nullptr ? top->owner->hostId : host::kNoSurface;
+  // The title-bar buttons come with the system menu, as the classic
+  // captions draw them.
+  const bool sysMenu = (top->style & WS_SYSMENU) != 0;
+  role.closeBox = sysMenu;
+  role.minimizeBox = sysMenu && (top->style & WS_MINIMIZEBOX) != 0;
+  role.maximizeBox = sysMenu && (top->style & WS_MAXIMIZEBOX) != 0;
+  role.sizingBorder = (top->style & WS_THICKFRAME) != 0;
+  WM().host->SetRole(top->hostId, role);
+  TellIcon(top);
+}
+
+void FollowHostMove(HWND top, int x, int y) {
+  // A minimized window keeps the place it is restored to.
+  if (top->sizeState == SIZE_MINIMIZED) return;
+  const RECT old = top->rect;
+  const RECT surface = SurfaceOnScreen(top);
+  RECT now = old;
+  OffsetRect(&now, x - surface.left, y - surface.top);
+  if (EqualRect(&now, &old)) return;
+  top->rect = now;
+  if (top->sizeState == SIZE_RESTORED) top->restoreRect = now;
+  if (IsShowing(top)) InvalidateCovered(top, old);
+  SendMessageA(top, WM_MOVE, 0,
+               MAKELPARAM(static_cast<UINT>(now.left), static_cast<UINT>(now.top)));
+}
+
+void FollowHostResize(HWND top, int width, int height) {
+  if (top->sizeState == SIZE_MINIMIZED || width <= 0 || height <= 0) return;
+  if (width == top->surface->width && height == top->surface->height) return;
+  const RECT old = top->rect;
+  ResizeSurface(top->surface, width, height);
+  const int border = NonClientBorder(top->style);
+  const int nct = NonClientTop(top->style);
+  top->rect.right = top->rect.left + width + 2 * border;
+  top->rect.bottom = top->rect.top + nct + height + border;
+  if (top->sizeState == SIZE_RESTORED) top->restoreRect = top->rect;
+  if (IsShowing(top)) InvalidateCovered(top, old);
+  RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+  const SIZE client = ClientSize(top);
+  SendMessageA(top, WM_SIZE, top->sizeState,
+               MAKELPARAM(static_cast<UINT>(client.cx), static_cast<UINT>(client.cy)));
+}
+
+void InvalidateCovered(HWND gone, const RECT& outer) {
+  Session& s = WM();
+  const std::vector<HWND> tops = s.topLevels;
+  for (HWND t : tops) {
+    if (t == gone || !IsLive(t) || !IsShowing(t) || IsOwnedBy(t, gone)) continue;
+    RECT covered{};
+    const RECT surface = SurfaceOnScreen(t);
+    if (!IntersectRect(&covered, &outer, &surface)) continue;
+    OffsetRect(&covered, -surface.left, -surface.top);
+    const int bar = MenuBarHeight(t);
+    if (covered.top < bar) DrawMenuBar(t);
+    OffsetRect(&covered, 0, -bar);
+    RedrawWindow(t, &covered, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  }
+}
+
+HWND EnabledOwnedBy(HWND top) {
+  if ((top->style & WS_DISABLED) == 0) return top;
+  const std::vector<HWND>& tops = WM().topLevels;
+  for (size_t i = tops.size(); i-- > 0;) {
+    HWND t = tops[i];
+    if (t->owner == top && IsShowing(t)) return EnabledOwnedBy(t);
+  }
+  return nullptr;
+}
+
+void BringForward(HWND top) {
+  Session& s = WM();
+  HWND want = EnabledOwnedBy(top);
+  if (want == nullptr) return;
+  if (want == top) {
+    // The window manager has already put it where the user wanted it.
+    s.raiseOnActivate = false;
+    SetActiveWindow(top);
+    s.raiseOnActivate = true;
+    return;
+  }
+  // A click on a window that waits on a dialog brings the dialog forward,
+  // over the window the window manager has just raised, even when the
+  // dialog was the active window all along.
+  if (s.active == want) {
+    s.host->Raise(want->hostId);
+  } else {
+    SetActiveWindow(want);
+  }
+}
