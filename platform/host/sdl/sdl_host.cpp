@@ -108,8 +108,10 @@ SurfaceId CSdlHost::CreateSurface(int width, int height, const std::string& capt
       SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                        ClampSide(width), ClampSide(height), SDL_WINDOW_HIDDEN);
   if (window == nullptr) return kNoSurface;
+  PositionX11WindowByClient(window);
   const SurfaceId id = m_nextId++;
   m_windows[id].window = window;
+  SDL_GetWindowPosition(window, &m_windows[id].x, &m_windows[id].y);
   m_byWindowId[SDL_GetWindowID(window)] = id;
   return id;
 }
@@ -148,15 +150,20 @@ void CSdlHost::Resize(SurfaceId id, int width, int height) {
 }
 
 void CSdlHost::SetPosition(SurfaceId id, int x, int y) {
-  if (SWindow* window = Find(id)) SDL_SetWindowPosition(window->window, x, y);
+  SWindow* window = Find(id);
+  if (window == nullptr) return;
+  // SDL takes the window manager's frame off the position it is given,
+  // once it knows the frame, as if the frame were placed; ours is the
+  // client area's own (see PositionX11WindowByClient).
+  if (!MoveX11Window(window->window, x, y)) SDL_SetWindowPosition(window->window, x, y);
+  window->x = x;
+  window->y = y;
 }
 
 void CSdlHost::GetPosition(SurfaceId id, int* x, int* y) {
-  int wx = 0;
-  int wy = 0;
-  if (SWindow* window = Find(id)) SDL_GetWindowPosition(window->window, &wx, &wy);
-  if (x != nullptr) *x = wx;
-  if (y != nullptr) *y = wy;
+  const SWindow* window = Find(id);
+  if (x != nullptr) *x = window != nullptr ? window->x : 0;
+  if (y != nullptr) *y = window != nullptr ? window->y : 0;
 }
 
 void CSdlHost::SetState(SurfaceId id, SurfaceState state) {
@@ -267,6 +274,10 @@ bool CSdlHost::Deliver(const SDL_Event& sdl, Event* event) {
   SWindow* window = Find(it->second);
   SurfaceState state{};
   switch (event->type) {
+    case EventType::kMoved:
+      window->x = event->x;
+      window->y = event->y;
+      return true;
     case EventType::kMinimized:
       state = SurfaceState::kMinimized;
       break;

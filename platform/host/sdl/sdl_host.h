@@ -66,6 +66,8 @@ class CSdlHost final : public IHost {
     SDL_Window* window = nullptr;
     SurfaceState state = SurfaceState::kNormal;
     SurfaceRole role;
+    int x = 0;  // where the client area was last asked to be or reported
+    int y = 0;
   };
 
   CSdlHost();

@@ -8,6 +8,7 @@
 #if defined(ASTROLATHE_HOST_X11) && defined(SDL_VIDEO_DRIVER_X11)
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #define ASTROLATHE_X11_PROPERTIES 1
 #endif
 
@@ -97,6 +98,31 @@ bool SetX11WindowRole(SDL_Window* window, const SurfaceRole& role) {
   return true;
 }
 
+bool PositionX11WindowByClient(SDL_Window* window) {
+  SX11Window x;
+  if (!X11Of(window, &x)) return false;
+  XSizeHints* hints = XAllocSizeHints();
+  if (hints == nullptr) return false;
+  long supplied = 0;
+  // SDL keeps its own hints in the same property and reads them back before
+  // it changes them, so the gravity set here stays.
+  XGetWMNormalHints(x.display, x.window, hints, &supplied);
+  hints->flags |= PWinGravity;
+  hints->win_gravity = StaticGravity;
+  XSetWMNormalHints(x.display, x.window, hints);
+  XFree(hints);
+  XFlush(x.display);
+  return true;
+}
+
+bool MoveX11Window(SDL_Window* window, int left, int top) {
+  SX11Window x;
+  if (!X11Of(window, &x)) return false;
+  XMoveWindow(x.display, x.window, left, top);
+  XFlush(x.display);
+  return true;
+}
+
 bool SetX11WindowIcon(SDL_Window* window, const IconImage* images, int count) {
   SX11Window x;
   if (!X11Of(window, &x)) return false;
@@ -121,6 +147,8 @@ bool SetX11WindowIcon(SDL_Window* window, const IconImage* images, int count) {
 #else
 
 bool SetX11WindowRole(SDL_Window* /*window*/, const SurfaceRole& /*role*/) { return false; }
+bool PositionX11WindowByClient(SDL_Window* /*window*/) { return false; }
+bool MoveX11Window(SDL_Window* /*window*/, int /*left*/, int /*top*/) { return false; }
 bool SetX11WindowIcon(SDL_Window* /*window*/, const IconImage* /*images*/, int /*count*/) {
   return false;
 }

@@ -16,6 +16,14 @@ namespace host {
 // first mapped, since most window managers read it only then.
 bool SetX11WindowRole(SDL_Window* window, const SurfaceRole& role);
 
+// Positions of the window are its own, the client area's, not its frame's:
+// asked for at creation, before the window manager places it, and used by
+// MoveX11Window. Without it a window manager puts the frame where the
+// client should be, and the window lands a title bar lower than asked.
+bool PositionX11WindowByClient(SDL_Window* window);
+// Moves the window's client area to x, y of the screen.
+bool MoveX11Window(SDL_Window* window, int x, int y);
+
 // Every image as one property, so that the window manager picks the size it
 // draws; false when that cannot be done here.
 bool SetX11WindowIcon(SDL_Window* window, const IconImage* images, int count);

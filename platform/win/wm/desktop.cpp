@@ -68,14 +68,37 @@ void FollowHostMove(HWND top, int x, int y) {
   OffsetRect(&now, x - surface.left, y - surface.top);
   if (EqualRect(&now, &old)) return;
   top->rect = now;
-  if (top->sizeState == SIZE_RESTORED) top->restoreRect = now;
+  // Only the place: coming back from maximized, the window manager may move
+  // the window before it gives back its size.
+  if (top->sizeState == SIZE_RESTORED) {
+    OffsetRect(&top->restoreRect, now.left - top->restoreRect.left, now.top - top->restoreRect.top);
+  }
   if (IsShowing(top)) InvalidateCovered(top, old);
   SendMessageA(top, WM_MOVE, 0,
                MAKELPARAM(static_cast<UINT>(now.left), static_cast<UINT>(now.top)));
 }
 
-void FollowHostResize(HWND top, int width, int height) {
-  if (top->sizeState == SIZE_MINIMIZED || width <= 0 || height <= 0) return;
+namespace {
+
+// A window without a sizing border that the window manager resized while it
+// is neither maximized nor minimized is put back after this long, unless a
+// new state has come by then: X window managers maximize only what they
+// may resize, and they report the new size before the new state.
+constexpr UINT_PTR kSizeCheckTimer = 0xA57F;
+constexpr UINT kSizeCheckMs = 200;
+
+SIZE NormalSurfaceSize(HWND top) {
+  const int border = NonClientBorder(top->style);
+  const int nct = NonClientTop(top->style);
+  return SIZE{top->restoreRect.right - top->restoreRect.left - 2 * border,
+              top->restoreRect.bottom - top->restoreRect.top - nct - border};
+}
+
+bool KeepsItsSize(HWND top) {
+  return top->sizeState == SIZE_RESTORED && (top->style & WS_THICKFRAME) == 0;
+}
+
+void TakeSize(HWND top, int width, int height) {
   if (width == top->surface->width && height == top->surface->height) return;
   const RECT old = top->rect;
   ResizeSurface(top->surface, width, height);
@@ -89,6 +112,46 @@ void FollowHostResize(HWND top, int width, int height) {
   const SIZE client = ClientSize(top);
   SendMessageA(top, WM_SIZE, top->sizeState,
                MAKELPARAM(static_cast<UINT>(client.cx), static_cast<UINT>(client.cy)));
+}
+
+void CheckSize(HWND top, UINT /*message*/, UINT_PTR id, DWORD /*time*/) {
+  KillTimer(top, id);
+  if (!IsLive(top) || !KeepsItsSize(top)) return;
+  const SIZE normal = NormalSurfaceSize(top);
+  if (top->hostSize.cx == normal.cx && top->hostSize.cy == normal.cy) return;
+  top->hostSize = normal;
+  WM().host->Resize(top->hostId, normal.cx, normal.cy);
+  TakeSize(top, normal.cx, normal.cy);
+}
+
+}  // namespace
+
+void FollowHostResize(HWND top, int width, int height) {
+  if (width <= 0 || height <= 0) return;
+  top->hostSize = SIZE{width, height};
+  if (top->sizeState == SIZE_MINIMIZED) return;
+  if (KeepsItsSize(top)) {
+    const SIZE normal = NormalSurfaceSize(top);
+    if (width != normal.cx || height != normal.cy) {
+      SetTimer(top, kSizeCheckTimer, kSizeCheckMs, &CheckSize);
+      return;
+    }
+  }
+  TakeSize(top, width, height);
+}
+
+void FollowHostState(HWND top) {
+  // The size the window manager gave with the new state, if it came first.
+  if (top->sizeState == SIZE_MINIMIZED || top->hostSize.cx <= 0) return;
+  if (KeepsItsSize(top)) {
+    const SIZE normal = NormalSurfaceSize(top);
+    if (top->hostSize.cx != normal.cx || top->hostSize.cy != normal.cy) {
+      SetTimer(top, kSizeCheckTimer, kSizeCheckMs, &CheckSize);
+      return;
+    }
+  }
+  KillTimer(top, kSizeCheckTimer);
+  TakeSize(top, top->hostSize.cx, top->hostSize.cy);
 }
 
 void InvalidateCovered(HWND gone, const RECT& outer) {

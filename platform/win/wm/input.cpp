@@ -237,12 +237,16 @@ void HandleHostEvent(const host::Event& e) {
       if (top != nullptr) ApplySizeState(top, SIZE_MINIMIZED, true);
       return;
     case host::EventType::kMaximized:
-      if (top != nullptr) ApplySizeState(top, SIZE_MAXIMIZED, true);
+      if (top != nullptr) {
+        ApplySizeState(top, SIZE_MAXIMIZED, true);
+        if (IsLive(top)) FollowHostState(top);
+      }
       return;
     case host::EventType::kRestored:
       if (top != nullptr) {
         ApplySizeState(
             top, top->sizeState == SIZE_MINIMIZED ? top->sizeBeforeMinimize : SIZE_RESTORED, true);
+        if (IsLive(top)) FollowHostState(top);
       }
       return;
     case host::EventType::kMoved:

@@ -55,6 +55,7 @@ struct HWND__ {
   RECT restoreRect{};  // outer rectangle to come back to from maximized
   UINT sizeState = SIZE_RESTORED;
   UINT sizeBeforeMinimize = SIZE_RESTORED;
+  SIZE hostSize{};  // the surface size the host last reported, 0 before any
   bool shownOnce = false;
   bool ncDirty = false;  // the menu bar needs drawing
   HWND lastFocus = nullptr;
@@ -178,6 +179,7 @@ void PostInput(const MSG& msg);
 void DescribeToHost(HWND top);
 void FollowHostMove(HWND top, int x, int y);
 void FollowHostResize(HWND top, int width, int height);
+void FollowHostState(HWND top);  // after a new size state that the host reported
 void InvalidateCovered(HWND gone, const RECT& outer);
 HWND EnabledOwnedBy(HWND top);
 void BringForward(HWND top);

@@ -80,7 +80,7 @@ TEST_F(Desktop, TheWindowManagersMaximizeGivesItsOwnSize) {
   ShowWindow(frame, SW_SHOW);
   Pump();
   ClearLog();
-  // The size comes first and the state after it, as X window managers do.
+  // The size may come before the state or after it.
   host::Event sized = HostEvent(frame, host::EventType::kResized);
   sized.width = 1280;
   sized.height = 1000;
@@ -101,10 +101,18 @@ TEST_F(Desktop, TheWindowManagersMaximizeGivesItsOwnSize) {
   m_host.GetSize(frame->hostId, &w, &h);
   EXPECT_EQ(w, 594);  // the host's window was never resized by the layer
 
+  // Restored, openbox reports the state first, then the place, then the
+  // size; the window must come back to 594 by 425 and stay there.
+  m_host.PushEvent(HostEvent(frame, host::EventType::kRestored));
+  host::Event moved = HostEvent(frame, host::EventType::kMoved);
+  moved.x = 344;
+  moved.y = 319;
+  m_host.PushEvent(moved);
   sized.width = 594;
   sized.height = 425;
   m_host.PushEvent(sized);
-  m_host.PushEvent(HostEvent(frame, host::EventType::kRestored));
+  Pump();
+  m_host.AdvanceClock(1000);
   Pump();
   EXPECT_FALSE(IsZoomed(frame));
   GetClientRect(frame, &client);
@@ -113,6 +121,24 @@ TEST_F(Desktop, TheWindowManagersMaximizeGivesItsOwnSize) {
   sizes = Take(WM_SIZE);
   ASSERT_FALSE(sizes.empty());
   EXPECT_EQ(sizes.back().wParam, SIZE_RESTORED);
+
+  // A drag on the border that the window manager drew all the same: the
+  // window takes no new size and is put back once no new state follows.
+  sized.width = 700;
+  sized.height = 500;
+  m_host.Resize(frame->hostId, 700, 500);  // as the window manager does
+  m_host.PushEvent(sized);
+  Pump();
+  GetClientRect(frame, &client);
+  EXPECT_EQ(client.right, 594);
+  EXPECT_TRUE(Take(WM_SIZE).empty());
+  m_host.AdvanceClock(1000);
+  Pump();
+  m_host.GetSize(frame->hostId, &w, &h);
+  EXPECT_EQ(w, 594);
+  EXPECT_EQ(h, 425);
+  GetClientRect(frame, &client);
+  EXPECT_EQ(client.right, 594);
 }
 
 TEST_F(Desktop, WhatAWindowCoveredIsPaintedAgainWhenItGoes) {
