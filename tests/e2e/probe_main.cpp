@@ -3,6 +3,7 @@
 //
 //   e2e-probe pixel FILE X Y                        prints the colour, RRGGBB
 //   e2e-probe diff A B L T R B                      prints how many pixels differ
+//   e2e-probe count FILE L T R B RRGGBB             prints how many pixels are that colour
 //   e2e-probe body FILE X Y RADIUS RRGGBB           exit 1 and says why when no such body
 //   e2e-probe find-bodies FILE L T R B RADIUS RRGGBB  prints "X Y" for each centre
 //   e2e-probe sunken-boxes FILE L T R B             prints "L T R B" for each box
@@ -75,6 +76,11 @@ int Run(const std::vector<std::string>& args) {
     std::printf("%lld\n", count);
     return 0;
   }
+  if (command == "count") {
+    Expect(args, 7);
+    std::printf("%lld\n", Image(args[1]).CountColour(Area(args, 2), Colour(args[6])));
+    return 0;
+  }
   if (command == "body") {
     Expect(args, 6);
     std::string why;
@@ -106,6 +112,6 @@ int Run(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) Die("usage: e2e-probe pixel|diff|body|find-bodies|sunken-boxes ARGS...");
+  if (argc < 2) Die("usage: e2e-probe pixel|diff|count|body|find-bodies|sunken-boxes ARGS...");
   return Run(std::vector<std::string>(argv + 1, argv + argc));
 }

@@ -58,6 +58,17 @@ long long CScreenImage::CountDifferences(const CScreenImage& other, const SScree
   return count;
 }
 
+long long CScreenImage::CountColour(const SScreenRect& rect, std::uint32_t colour) const {
+  const SScreenRect r = Clip(rect);
+  long long count = 0;
+  for (int y = r.top; y < r.bottom; ++y) {
+    for (int x = r.left; x < r.right; ++x) {
+      if (Pixel(x, y) == colour) ++count;
+    }
+  }
+  return count;
+}
+
 // Along either axis through the centre, offsets run from -r - 1 (the field
 // beside the square) to r (the field just past its excluded edge). The
 // outer ellipse covers [-r, r - 1] with its pen on both ends, the inner one

@@ -53,6 +53,8 @@ class CScreenImage {
   // Pixels inside `rect` where the two images differ. -1 when the images are
   // not the same size, since then no pixel pairs with another.
   long long CountDifferences(const CScreenImage& other, const SScreenRect& rect) const;
+  // Pixels inside `rect` of exactly `colour`.
+  long long CountColour(const SScreenRect& rect, std::uint32_t colour) const;
 
   // Whether a body of `radius` and `colour` is drawn with its centre pixel
   // at (cx, cy), as the frame paints one: a filled ellipse over the body's

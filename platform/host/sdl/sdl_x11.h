@@ -21,8 +21,8 @@ bool SetX11WindowRole(SDL_Window* window, const SurfaceRole& role);
 // MoveX11Window. Without it a window manager puts the frame where the
 // client should be, and the window lands a title bar lower than asked.
 bool PositionX11WindowByClient(SDL_Window* window);
-// Moves the window's client area to x, y of the screen.
-bool MoveX11Window(SDL_Window* window, int x, int y);
+// Moves the window's client area to left, top of the screen.
+bool MoveX11Window(SDL_Window* window, int left, int top);
 
 // Every image as one property, so that the window manager picks the size it
 // draws; false when that cannot be done here.
