@@ -1,6 +1,7 @@
 #include "app/replay/driver.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "platform/afx/afxwin.h"
@@ -54,6 +55,18 @@ void ToUtf8(unsigned char ch, char* out) {
     out[1] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
     out[2] = static_cast<char>(0x80 | (code & 0x3F));
     out[3] = '\0';
+  }
+}
+
+// Every paint that waits happens now, as the queue would make them, so that
+// a picture shows the program as it stands; nothing else is taken from the
+// queue, and no input is asked for.
+void PaintEverything() {
+  for (int guard = 0; guard < 100000; ++guard) {
+    bool nonClient = false;
+    HWND hwnd = FindWindowToPaint(nullptr, &nonClient);
+    if (hwnd == nullptr) return;
+    UpdateWindow(hwnd);
   }
 }
 
@@ -142,13 +155,14 @@ CDriver::Generator CDriver::Mouse(host::EventType type, host::MouseButton button
   };
 }
 
-CDriver::Generator CDriver::Key(host::EventType type, int vkey) {
-  return [this, type, vkey](host::Event* e) {
+CDriver::Generator CDriver::Key(host::EventType type, int vkey, unsigned modifiers) {
+  return [this, type, vkey, modifiers](host::Event* e) {
     HWND target = ActiveWindow();
     if (target == nullptr) return false;
     e->type = type;
     e->surface = target->hostId;
     e->vkey = vkey;
+    e->modifiers = modifiers;
     return true;
   };
 }
@@ -164,10 +178,45 @@ CDriver::Generator CDriver::Text(unsigned char ch) {
   };
 }
 
-void CDriver::AddClick(HWND control, POINT clientPoint) {
+void CDriver::AddClick(HWND control, POINT clientPoint, host::MouseButton button) {
   m_pending.emplace_back(AtControl(control, host::EventType::kMouseMove, clientPoint));
-  m_pending.emplace_back(AtControl(control, host::EventType::kMouseDown, clientPoint));
-  m_pending.emplace_back(AtControl(control, host::EventType::kMouseUp, clientPoint));
+  for (const host::EventType type : {host::EventType::kMouseDown, host::EventType::kMouseUp}) {
+    Generator at = AtControl(control, type, clientPoint);
+    m_pending.emplace_back([at, button](host::Event* e) {
+      if (!at(e)) return false;
+      e->button = button;
+      return true;
+    });
+  }
+}
+
+// As a keyboard sends it: the modifiers go down first and up last, each
+// event carrying what is held with it. Typed text comes only of a key that
+// types, with nothing but Shift held.
+void CDriver::AddKey(const SCommand& c) {
+  using host::EventType;
+  static const struct {
+    unsigned bit;
+    int vkey;
+  } kModifierKeys[] = {
+      {host::kModCtrl, VK_CONTROL}, {host::kModShift, VK_SHIFT}, {host::kModAlt, VK_MENU}};
+  const int vkey = KeyCode(c.text).value_or(0);
+  unsigned held = 0;
+  for (const auto& m : kModifierKeys) {
+    if ((c.modifiers & m.bit) == 0) continue;
+    held |= m.bit;
+    m_pending.emplace_back(Key(EventType::kKeyDown, m.vkey, held));
+  }
+  if (vkey != 0) m_pending.emplace_back(Key(EventType::kKeyDown, vkey, held));
+  if (c.text.size() == 1 && (held & ~host::kModShift) == 0) {
+    m_pending.emplace_back(Text(static_cast<unsigned char>(c.text[0])));
+  }
+  if (vkey != 0) m_pending.emplace_back(Key(EventType::kKeyUp, vkey, held));
+  for (size_t i = std::size(kModifierKeys); i-- > 0;) {
+    if ((c.modifiers & kModifierKeys[i].bit) == 0) continue;
+    held &= ~kModifierKeys[i].bit;
+    m_pending.emplace_back(Key(EventType::kKeyUp, kModifierKeys[i].vkey, held));
+  }
 }
 
 void CDriver::AddText(const std::string& text) {
@@ -283,11 +332,30 @@ bool CDriver::Expand(const SCommand& c) {
       SetFocus(control);
       return true;
     }
-    case Op::kKey: {
-      const int vkey = KeyCode(c.text).value_or(0);
-      if (vkey != 0) m_pending.emplace_back(Key(EventType::kKeyDown, vkey));
-      if (c.text.size() == 1) m_pending.emplace_back(Text(static_cast<unsigned char>(c.text[0])));
-      if (vkey != 0) m_pending.emplace_back(Key(EventType::kKeyUp, vkey));
+    case Op::kKey:
+      AddKey(c);
+      return true;
+    case Op::kRClick: {
+      HWND control = ControlOf(c);
+      if (control == nullptr) return false;
+      RECT r;
+      GetClientRect(control, &r);
+      AddClick(control, Centre(r), MouseButton::kRight);
+      return true;
+    }
+    case Op::kWheel: {
+      const int x = c.a;
+      const int y = c.b;
+      const int clicks = c.c;
+      m_pending.emplace_back([this, x, y, clicks](host::Event* e) {
+        HWND window = ActiveWindow();
+        if (window == nullptr) return false;
+        POINT screen{x, y};
+        ClientToScreen(window, &screen);
+        *e = Event(host::EventType::kMouseWheel, window, screen);
+        e->wheel = clicks;
+        return true;
+      });
       return true;
     }
     case Op::kType:
@@ -378,12 +446,14 @@ bool CDriver::RunStateCommand(const SCommand& c) {
       Dump(Frame(), OpenDialog(), m_out);
       return true;
     case Op::kSnapshot: {
+      PaintEverything();
       CSimFrame* frame = Frame();
       if (frame == nullptr) return Fail(c, "snapshot: the main window is gone");
       if (!WriteSurface(frame->m_hWnd, c.text)) return Fail(c, "snapshot: cannot write " + c.text);
       return true;
     }
     case Op::kSnapshotDialog: {
+      PaintEverything();
       HWND dialog = OpenDialog();
       if (dialog == nullptr) return Fail(c, "no dialog open");
       if (!WriteSurface(dialog, c.text)) return Fail(c, "snapshot-dialog: cannot write " + c.text);

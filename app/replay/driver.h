@@ -40,9 +40,11 @@ class CDriver {
   // Input in the main window's client pixels, and at controls.
   Generator Mouse(host::EventType type, host::MouseButton button, int x, int y);
   Generator AtControl(HWND control, host::EventType type, POINT clientPoint);
-  Generator Key(host::EventType type, int vkey);
+  Generator Key(host::EventType type, int vkey, unsigned modifiers = 0);
   Generator Text(unsigned char ch);
-  void AddClick(HWND control, POINT clientPoint);
+  void AddClick(HWND control, POINT clientPoint,
+                host::MouseButton button = host::MouseButton::kLeft);
+  void AddKey(const SCommand& c);
   void AddText(const std::string& text);
   bool ExpandMenu(const SCommand& c);
 

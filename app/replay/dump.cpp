@@ -116,6 +116,14 @@ void Dump(CSimFrame* frame, HWND dialog, std::FILE* out) {
   } else {
     std::fprintf(out, "dialog none\n");
   }
+  HWND active = dialog;
+  if (active == nullptr && frame != nullptr && IsWindow(frame->m_hWnd)) active = frame->m_hWnd;
+  HWND focus = GetFocus();
+  if (active != nullptr && focus != nullptr && IsChild(active, focus)) {
+    std::fprintf(out, "focus %d\n", GetDlgCtrlID(focus));
+  } else {
+    std::fprintf(out, "focus none\n");
+  }
   std::fprintf(out, "end\n");
   std::fflush(out);
 }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "platform/host/host.h"
 #include "platform/win/winuser.h"
 
 namespace replay {
@@ -65,10 +66,34 @@ constexpr SSpec kSpecs[] = {
     {"lpress", Op::kLPress, 2},     {"lrelease", Op::kLRelease, 2}, {"rpress", Op::kRPress, 2},
     {"rrelease", Op::kRRelease, 2}, {"move", Op::kMove, 2},         {"click", Op::kClick, 1},
     {"focus", Op::kFocus, 1},       {"steps", Op::kSteps, 1},       {"dump", Op::kDump, 0},
-    {"close", Op::kClose, 0},
+    {"close", Op::kClose, 0},       {"wheel", Op::kWheel, 3},       {"rclick", Op::kRClick, 1},
 };
 
 }  // namespace
+
+unsigned SplitModifiers(const std::string& spec, std::string* name) {
+  static const struct {
+    const char* prefix;
+    unsigned bit;
+  } kModifiers[] = {
+      {"Ctrl+", host::kModCtrl}, {"Shift+", host::kModShift}, {"Alt+", host::kModAlt}};
+  unsigned modifiers = 0;
+  std::string rest = spec;
+  for (bool found = true; found;) {
+    found = false;
+    for (const auto& m : kModifiers) {
+      const std::string prefix = m.prefix;
+      // What follows the last modifier is the key, "+" included.
+      if (rest.size() > prefix.size() && rest.compare(0, prefix.size(), prefix) == 0) {
+        modifiers |= m.bit;
+        rest.erase(0, prefix.size());
+        found = true;
+      }
+    }
+  }
+  *name = rest;
+  return modifiers;
+}
 
 std::optional<int> KeyCode(const std::string& name) {
   for (const SKeyName& k : kKeys) {
@@ -108,7 +133,7 @@ SParsed ParseScript(const std::string& text) {
       known = true;
       if (static_cast<int>(w.size()) != 1 + s.ints)
         return fail(name + ": wrong number of arguments");
-      int* slots[] = {&c.a, &c.b};
+      int* slots[] = {&c.a, &c.b, &c.c};
       for (int i = 0; i < s.ints; ++i) {
         if (!ToInt(w[static_cast<size_t>(i) + 1], slots[i])) return fail(name + ": not a number");
       }
@@ -121,9 +146,9 @@ SParsed ParseScript(const std::string& text) {
     }
     if (name == "key") {
       if (w.size() != 2) return fail("key: one key name expected");
-      if (!KeyCode(w[1])) return fail("key: no such key: " + w[1]);
+      c.modifiers = SplitModifiers(w[1], &c.text);
+      if (!KeyCode(c.text)) return fail("key: no such key: " + w[1]);
       c.op = Op::kKey;
-      c.text = w[1];
     } else if (name == "type") {
       c.op = Op::kType;
       c.text = RestAfter(line, 1);

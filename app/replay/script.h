@@ -29,6 +29,8 @@ enum class Op {
   kSnapshot,
   kSnapshotDialog,
   kClose,
+  kWheel,
+  kRClick,
 };
 
 struct SCommand {
@@ -37,8 +39,9 @@ struct SCommand {
   int a = 0;  // coordinates, ids, counts, colour components
   int b = 0;
   int c = 0;
-  std::string text;  // key name, typed text, file name
-  bool up = false;   // spin up
+  std::string text;        // key name, typed text, file name
+  bool up = false;         // spin up
+  unsigned modifiers = 0;  // key: host::kMod* bits held with it
 };
 
 // The commands of a script, or the first malformed line's number and a
@@ -53,5 +56,8 @@ SParsed ParseScript(const std::string& text);
 // The virtual-key code of a key name of the script (Return, Escape, ..., or
 // one printable character), or nothing.
 std::optional<int> KeyCode(const std::string& name);
+// Takes the modifiers (Ctrl+, Shift+, Alt+, in any order) off the front of
+// a key line's argument: host::kMod* bits, and the key name left.
+unsigned SplitModifiers(const std::string& spec, std::string* name);
 
 }  // namespace replay

@@ -132,6 +132,14 @@ bool CDumpReader::ReadLine(const std::string& line, SDump* d, std::string* error
       d->dialog = text;
       ok = true;
     }
+  } else if (tag == "focus") {
+    int id = 0;
+    if (line == "focus none") {
+      ok = true;
+    } else if (w.size() == 2 && ToInt(w[1], &id)) {
+      d->focus = id;
+      ok = true;
+    }
   } else if (tag == "dialog-line") {
     SDumpLine l;
     std::string before, after;

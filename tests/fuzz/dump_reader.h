@@ -47,6 +47,7 @@ struct SDump {
   std::optional<std::string> dialog;        // none when no dialog is open
   std::vector<SDumpControl> dialogControls;
   std::vector<SDumpLine> dialogLines;
+  std::optional<int> focus;  // the focused control's id in the active window
 };
 
 class CDumpReader {
