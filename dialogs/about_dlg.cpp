@@ -18,11 +18,7 @@ BOOL CAboutDlg::OnInitDialog() {
   CString notice;
   notice.Format("Copyright %c 2026 the Astrolathe developers", 169);
   const char* const lines[] = {
-      "Astrolathe v1.0",
-      notice,
-      "",
-      "Ten bodies, one constant, and all the time you like,",
-      "what will you set in motion?",
+      "Astrolathe v1.0", notice, "", "Ten bodies and one constant,", "what will you set in motion?",
   };
   for (const char* line : lines) {
     ::SendMessageA(m_list.m_hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
