@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 
 #include "platform/win/commctrl.h"
 #include "platform/win/ctl/trackbar_painter.h"
@@ -110,6 +111,10 @@ LRESULT CTrackbar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return FALSE;
     case WM_SIZE:
       Invalidate();
+      return 0;
+    case WM_MOUSEWHEEL:
+      if (!m_focused) return CControl::OnMessage(message, wParam, lParam);
+      OnWheel(static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA);
       return 0;
     default:
       return CControl::OnMessage(message, wParam, lParam);
@@ -225,6 +230,20 @@ void CTrackbar::OnKey(int vk, bool down) {
       MoveTo(Max(), TB_BOTTOM);
       return;
   }
+}
+
+// A notch moves a line, as Up and Down do, with the notifications they send;
+// away from the user is up. Past the end of the range the rest of a long
+// spin would only report the same place again.
+void CTrackbar::OnWheel(int notches) {
+  const int step = notches > 0 ? -m_line : m_line;
+  const UINT code = notches > 0 ? TB_LINEUP : TB_LINEDOWN;
+  for (int i = 0; i < std::abs(notches); ++i) {
+    const int before = m_pos;
+    if (!MoveTo(static_cast<long long>(m_pos) + step, code)) return;
+    if (m_pos == before) break;
+  }
+  if (notches != 0) Report(TB_ENDTRACK);
 }
 
 void CTrackbar::Draw(HDC hdc, const RECT& client) {

@@ -34,6 +34,7 @@ class CTrackbar final : public CControl {
   void OnRelease(POINT client) override;
   void OnCancelPress() override;
   void OnKey(int vk, bool down) override;
+  void OnWheel(int notches);
   void Draw(HDC hdc, const RECT& client) override;
 
   CTrackbarGeometry Geometry() const;

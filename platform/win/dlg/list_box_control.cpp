@@ -177,7 +177,7 @@ LRESULT CListBoxControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_MOUSEWHEEL: {
       const int delta = static_cast<short>(HIWORD(wParam));
-      ScrollTo(m_top - delta / 120 * kWheelLines);
+      ScrollTo(m_top - delta / WHEEL_DELTA * kWheelLines);
       return 0;
     }
     default:

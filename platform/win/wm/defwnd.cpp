@@ -55,6 +55,20 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCPAINT:
       if (IsTopLevel(hwnd)) PaintNonClient(hwnd);
       return 0;
+    case WM_MOUSEWHEEL: {
+      // The wheel goes to the window under the pointer. Left alone there it
+      // goes up to the parent, and from the top-level window once to the
+      // control that has the keyboard focus, so that a focused slider moves
+      // wherever the pointer is.
+      if (!IsTopLevel(hwnd)) return SendMessageA(hwnd->parent, message, wParam, lParam);
+      static bool toFocus = false;
+      HWND focus = s.focus;
+      if (toFocus || !IsLive(focus) || focus == hwnd || TopLevelOf(focus) != hwnd) return 0;
+      toFocus = true;
+      const LRESULT result = SendMessageA(focus, message, wParam, lParam);
+      toFocus = false;
+      return result;
+    }
     case WM_ERASEBKGND: {
       HBRUSH brush = ClassBrush(hwnd);
       if (brush == nullptr) return 0;

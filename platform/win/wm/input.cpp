@@ -1,6 +1,7 @@
 // Host input to window messages: the pointer goes to the window under it
 // (or to the one holding the capture), keys to the focus, and a window that
 // is disabled gets nothing.
+#include <algorithm>
 #include <string>
 
 #include "platform/win/wm/wnd.h"
@@ -104,13 +105,19 @@ void HandleMouse(const host::Event& e, HWND top) {
   if (down && s.active != top) SetActiveWindow(top);
   if (!IsLive(top)) return;
 
+  const int bar = MenuBarHeight(top);
   if (e.type == host::EventType::kMouseWheel) {
-    HWND target = IsLive(s.focus) ? s.focus : top;
-    const WPARAM wp = MAKEWPARAM(static_cast<UINT>(MouseKeys()), static_cast<UINT>(e.wheel * 120));
+    // The window under the pointer takes it (see DefWindowProcA). One
+    // message carries what its 16 bits can: a wheel spun further than that
+    // at once goes as far as they reach.
+    constexpr int kMostNotches = 0x7FFF / WHEEL_DELTA;
+    const int notches = std::clamp(e.wheel, -kMostNotches, kMostNotches);
+    HWND target = e.y < bar ? top : HitTest(top, POINT{e.x, e.y - bar}, screen);
+    const WPARAM wp =
+        MAKEWPARAM(static_cast<UINT>(MouseKeys()), static_cast<UINT>(notches * WHEEL_DELTA));
     PostInput(MSG{target, WM_MOUSEWHEEL, wp, PackPoint(screen), 0, screen});
     return;
   }
-  const int bar = MenuBarHeight(top);
   if (e.y < bar) {
     const UINT message = down ? WM_NCLBUTTONDOWN : up ? WM_NCLBUTTONUP : WM_NCMOUSEMOVE;
     if ((down || up) && e.button != host::MouseButton::kLeft) return;
