@@ -39,6 +39,9 @@ inline constexpr int DWLP_DLGPROC = 8;
 inline constexpr int DWLP_USER = 16;
 inline constexpr int DLGWINDOWEXTRA = 32;  // the last slot is the dialog manager's own
 
+inline constexpr UINT EM_CANUNDO = 0x00C6;
+inline constexpr UINT EM_UNDO = 0x00C7;
+inline constexpr UINT EM_EMPTYUNDOBUFFER = 0x00CD;
 inline constexpr UINT EM_GETLIMITTEXT = 0x00D5;
 inline constexpr UINT EN_MAXTEXT = 0x0501;
 

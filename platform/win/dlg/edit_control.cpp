@@ -65,21 +65,31 @@ void CEditControl::Relayout() {
   m_layout.ShowCaret(m_text.Caret());
 }
 
-void CEditControl::CaretMoved() {
+void CEditControl::RestartCaret() {
   m_layout.ShowCaret(m_text.Caret());
   m_caretOn = true;
   if (m_focused) SetTimer(m_hwnd, kCaretTimer, kCaretBlinkMs, nullptr);
   Invalidate();
 }
 
+void CEditControl::CaretMoved() {
+  m_undo.Seal();
+  RestartCaret();
+}
+
 bool CEditControl::Changed() {
   m_hwnd->text = m_text.Text();
   Relayout();
-  CaretMoved();
+  RestartCaret();
   return Notify(EN_UPDATE) && Notify(EN_CHANGE);
 }
 
-void CEditControl::Insert(const std::string& text) {
+bool CEditControl::Edited(EditAction kind) {
+  m_undo.Record(kind, m_text.LastChange());
+  return Changed();
+}
+
+void CEditControl::Insert(const std::string& text, EditAction kind) {
   if (ReadOnly() || (text.empty() && !m_text.HasSelection())) return;
   if ((Style() & ES_AUTOHSCROLL) == 0) {
     std::string after = m_text.Text();
@@ -91,7 +101,7 @@ void CEditControl::Insert(const std::string& text) {
   }
   bool truncated = false;
   const bool changed = m_text.ReplaceSelection(text, true, &truncated);
-  if (changed && !Changed()) return;
+  if (changed && !Edited(kind)) return;
   if (truncated) Notify(EN_MAXTEXT);
 }
 
@@ -102,13 +112,30 @@ void CEditControl::Copy() const {
 void CEditControl::Cut() {
   if (ReadOnly() || !m_text.HasSelection()) return;
   Copy();
-  Clear();
+  Delete(EditAction::kOther);
 }
 
-void CEditControl::Paste() { Insert(SingleLine(ReadClipboard())); }
+void CEditControl::Paste() { Insert(SingleLine(ReadClipboard()), EditAction::kOther); }
 
-void CEditControl::Clear() {
-  if (!ReadOnly() && m_text.DeleteForward()) Changed();
+void CEditControl::Delete(EditAction kind) {
+  if (ReadOnly()) return;
+  if (kind == EditAction::kBackspace ? m_text.DeleteBack() : m_text.DeleteForward()) Edited(kind);
+}
+
+BOOL CEditControl::Undo() {
+  if (ReadOnly() || !m_undo.CanUndo()) return FALSE;
+  const std::string after = m_undo.Undone(m_text.Text());
+  // Only an undo that lengthens the text can break the limits that typing
+  // keeps to.
+  if (after.size() > m_text.Length() &&
+      (after.size() > m_text.Limit() ||
+       ((Style() & ES_AUTOHSCROLL) == 0 && !m_layout.Fits(after)))) {
+    Notify(EN_MAXTEXT);
+    return FALSE;
+  }
+  if (!m_undo.Undo(&m_text)) return FALSE;
+  Changed();
+  return TRUE;
 }
 
 LRESULT CEditControl::GetSel(WPARAM wParam, LPARAM lParam) const {
@@ -125,6 +152,7 @@ LRESULT CEditControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT: {
       const auto* text = reinterpret_cast<LPCSTR>(lParam);
       m_text.SetText(text != nullptr ? text : "");
+      m_undo.Empty();
       Changed();
       return TRUE;
     }
@@ -156,8 +184,16 @@ LRESULT CEditControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       CaretMoved();
       return 0;
     case EM_REPLACESEL: {
+      // wParam asks that the replacement can be undone; one that cannot
+      // leaves nothing behind that an undo could still apply to.
       const auto* text = reinterpret_cast<LPCSTR>(lParam);
-      if (m_text.ReplaceSelection(text != nullptr ? text : "", true)) Changed();
+      if (!m_text.ReplaceSelection(text != nullptr ? text : "", true)) return 0;
+      if (wParam != 0) {
+        Edited(EditAction::kOther);
+      } else {
+        m_undo.Empty();
+        Changed();
+      }
       return 0;
     }
     case EM_SETREADONLY: {
@@ -182,8 +218,24 @@ LRESULT CEditControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Paste();
       return 0;
     case WM_CLEAR:
-      Clear();
+      Delete(EditAction::kOther);
       return 0;
+    case EM_UNDO:
+    case WM_UNDO:
+      return Undo();
+    case EM_CANUNDO:
+      return m_undo.CanUndo() ? TRUE : FALSE;
+    case EM_EMPTYUNDOBUFFER:
+      m_undo.Empty();
+      return 0;
+    case WM_SYSKEYDOWN:
+      // Alt+Backspace is the older key for undo; every other Alt key goes
+      // on to the menus and the system.
+      if (wParam == VK_BACK) {
+        Undo();
+        return 0;
+      }
+      return ctl::CControl::OnMessage(message, wParam, lParam);
     case kDockRight:
       m_dockedRight = wParam != 0;
       Relayout();
@@ -238,8 +290,8 @@ void CEditControl::OnKey(int vk, bool down) {
     case VK_DELETE:
       if (shift) {
         Cut();
-      } else if (!ReadOnly() && m_text.DeleteForward()) {
-        Changed();
+      } else {
+        Delete(EditAction::kDelete);
       }
       return;
     case VK_INSERT:
@@ -266,15 +318,18 @@ void CEditControl::OnChar(int ch) {
     case 0x18:  // Ctrl+X
       Cut();
       return;
+    case 0x1A:  // Ctrl+Z
+      Undo();
+      return;
     case '\b':
-      if (!ReadOnly() && m_text.DeleteBack()) Changed();
+      Delete(EditAction::kBackspace);
       return;
     default:
       break;
   }
   if (ch < 0x20 || ch == 0x7F) return;
   if ((Style() & ES_NUMBER) != 0 && (ch < '0' || ch > '9')) return;
-  Insert(std::string(1, static_cast<char>(ch)));
+  Insert(std::string(1, static_cast<char>(ch)), EditAction::kTyping);
 }
 
 void CEditControl::OnTimer(UINT_PTR id) {

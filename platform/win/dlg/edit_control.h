@@ -3,20 +3,25 @@
 // Backspace and Delete, cut, copy and paste through the host's clipboard,
 // ES_LEFT / ES_CENTER / ES_RIGHT, ES_READONLY (face-coloured, caret but no
 // typing), ES_AUTOHSCROLL (without it, typing stops at the right edge),
-// ES_NUMBER, and WS_BORDER drawn as the sunken field.
+// ES_NUMBER, WS_BORDER drawn as the sunken field, and one level of undo
+// (Ctrl+Z, Alt+Backspace, EM_UNDO and WM_UNDO; see CEditUndo).
 //
 // Every change of the text sends EN_UPDATE and then EN_CHANGE to the
-// parent: typed, pasted, cut, EM_REPLACESEL, and WM_SETTEXT, which sends
-// them even when the new text equals the old, as the classic edit does.
+// parent: typed, pasted, cut, undone, EM_REPLACESEL, and WM_SETTEXT,
+// which sends them even when the new text equals the old, as the classic
+// edit does.
 // The program's own texts ignore the length limit; typing and pasting keep
-// to it and report EN_MAXTEXT when it cuts them short. The selection shows
-// only while the edit has the focus.
+// to it and report EN_MAXTEXT when it cuts them short, and an undo that
+// would break it is refused the same way. The program's texts (WM_SETTEXT,
+// and EM_REPLACESEL unless it asks for an undo) empty the undo buffer. The
+// selection shows only while the edit has the focus.
 #pragma once
 
 #include "platform/win/ctl/control.h"
 #include "platform/win/dlg/dialogs.h"
 #include "platform/win/dlg/edit_layout.h"
 #include "platform/win/dlg/edit_text.h"
+#include "platform/win/dlg/edit_undo.h"
 
 namespace dlg {
 
@@ -53,18 +58,29 @@ class CEditControl final : public ctl::CControl {
   // After the text changed: layout, caret, repaint, then the notifications;
   // false once the control is gone.
   bool Changed();
-  // After the caret or selection moved without a change of text.
+  // After the user's edit of `kind`: it goes into the undo buffer, then as
+  // Changed.
+  bool Edited(EditAction kind);
+  // The caret shows at once and blinks afresh; the edit repaints.
+  void RestartCaret();
+  // After the caret or selection moved without a change of text, which
+  // ends the action the undo buffer is gathering.
   void CaretMoved();
   // What the user types or pastes; refused on a read-only edit.
-  void Insert(const std::string& text);
+  void Insert(const std::string& text, EditAction kind);
   void Copy() const;
   void Cut();
   void Paste();
-  void Clear();
+  // Backspace (kBackspace), Delete (kDelete), and the removal of the
+  // selection by cut and WM_CLEAR (kOther).
+  void Delete(EditAction kind);
+  // FALSE when there was nothing to undo or the edit refused it.
+  BOOL Undo();
   LRESULT GetSel(WPARAM wParam, LPARAM lParam) const;
 
   CEditText m_text;
   CEditLayout m_layout;
+  CEditUndo m_undo;
   bool m_caretOn = false;
   bool m_dockedRight = false;
 };

@@ -19,8 +19,22 @@ void CEditText::SetText(const std::string& text) {
 }
 
 bool CEditText::ReplaceSelection(const std::string& insert, bool limited, bool* truncated) {
-  const std::size_t start = SelStart();
-  const std::size_t removed = SelEnd() - start;
+  return Replace(SelStart(), SelEnd(), insert, limited, truncated);
+}
+
+bool CEditText::DeleteBack() {
+  if (HasSelection()) return Replace(SelStart(), SelEnd(), std::string(), false, nullptr);
+  return m_caret > 0 && Replace(m_caret - 1, m_caret, std::string(), false, nullptr);
+}
+
+bool CEditText::DeleteForward() {
+  if (HasSelection()) return Replace(SelStart(), SelEnd(), std::string(), false, nullptr);
+  return m_caret < m_text.size() && Replace(m_caret, m_caret + 1, std::string(), false, nullptr);
+}
+
+bool CEditText::Replace(std::size_t start, std::size_t end, const std::string& insert, bool limited,
+                        bool* truncated) {
+  const std::size_t removed = end - start;
   std::size_t take = insert.size();
   if (truncated != nullptr) *truncated = false;
   if (limited) {
@@ -32,26 +46,15 @@ bool CEditText::ReplaceSelection(const std::string& insert, bool limited, bool* 
     }
   }
   if (removed == 0 && take == 0) return false;
+  m_change.start = start;
+  m_change.removed.assign(m_text, start, removed);
+  m_change.inserted = take;
+  m_change.anchor = m_anchor;
+  m_change.caret = m_caret;
   m_text.replace(start, removed, insert, 0, take);
   m_caret = start + take;
   m_anchor = m_caret;
   return true;
-}
-
-bool CEditText::DeleteBack() {
-  if (!HasSelection()) {
-    if (m_caret == 0) return false;
-    m_anchor = m_caret - 1;
-  }
-  return ReplaceSelection(std::string(), false);
-}
-
-bool CEditText::DeleteForward() {
-  if (!HasSelection()) {
-    if (m_caret >= m_text.size()) return false;
-    m_anchor = m_caret + 1;
-  }
-  return ReplaceSelection(std::string(), false);
 }
 
 void CEditText::MoveCaret(std::size_t pos, bool extend) {

@@ -9,6 +9,17 @@
 
 namespace dlg {
 
+// What one edit did, which is all an undo needs: at `start`, `removed`
+// went out and `inserted` characters came in, and before it the selection
+// ran from `anchor` to `caret`.
+struct SEditChange {
+  std::size_t start = 0;
+  std::string removed;
+  std::size_t inserted = 0;
+  std::size_t anchor = 0;
+  std::size_t caret = 0;
+};
+
 class CEditText {
  public:
   static constexpr std::size_t kDefaultLimit = 32767;
@@ -36,6 +47,8 @@ class CEditText {
   // before or after the caret. False when there was nothing to delete.
   bool DeleteBack();
   bool DeleteForward();
+  // The last of the three above that changed the text.
+  const SEditChange& LastChange() const { return m_change; }
 
   // The caret to `pos` (held to the text); `extend` keeps the anchor, so the
   // selection grows or shrinks, else the selection collapses there.
@@ -52,11 +65,15 @@ class CEditText {
 
  private:
   std::size_t Held(std::size_t pos) const { return pos < m_text.size() ? pos : m_text.size(); }
+  // Puts `insert` over [start, end), which lies in the text.
+  bool Replace(std::size_t start, std::size_t end, const std::string& insert, bool limited,
+               bool* truncated);
 
   std::string m_text;
   std::size_t m_anchor = 0;
   std::size_t m_caret = 0;
   std::size_t m_limit = kDefaultLimit;
+  SEditChange m_change;
 };
 
 }  // namespace dlg

@@ -1,6 +1,6 @@
-// The edit's text model and layout on their own: selection arithmetic, the
-// limit, word jumps, alignment, hit testing and the scroll that follows the
-// caret.
+// The edit's text model, undo and layout on their own: selection
+// arithmetic, the limit, word jumps, how edits gather into one undoable
+// action, alignment, hit testing and the scroll that follows the caret.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -8,12 +8,15 @@
 #include "platform/host/headless/headless_host.h"
 #include "platform/win/dlg/edit_layout.h"
 #include "platform/win/dlg/edit_text.h"
+#include "platform/win/dlg/edit_undo.h"
 #include "platform/win/wm/wnd.h"
 
 namespace {
 
 using dlg::CEditLayout;
 using dlg::CEditText;
+using dlg::CEditUndo;
+using dlg::EditAction;
 using dlg::EditAlign;
 
 TEST(EditText, ReplacingTheSelectionKeepsToTheLimit) {
@@ -82,6 +85,76 @@ TEST(EditText, LimitZeroIsTheLargest) {
   EXPECT_EQ(t.Limit(), CEditText::kDefaultLimit);
   t.SetLimit(0);
   EXPECT_EQ(t.Limit(), CEditText::kMaxLimit);
+}
+
+// The text and its undo buffer, edited as the control edits them.
+struct CUndoableText {
+  void Type(const std::string& chars) {
+    for (const char c : chars) {
+      if (text.ReplaceSelection(std::string(1, c), true))
+        undo.Record(EditAction::kTyping, text.LastChange());
+    }
+  }
+  void Back(int times) {
+    for (int i = 0; i < times; ++i) {
+      if (text.DeleteBack()) undo.Record(EditAction::kBackspace, text.LastChange());
+    }
+  }
+  void Delete(int times) {
+    for (int i = 0; i < times; ++i) {
+      if (text.DeleteForward()) undo.Record(EditAction::kDelete, text.LastChange());
+    }
+  }
+  void MoveTo(std::size_t pos) {
+    text.MoveCaret(pos, false);
+    undo.Seal();
+  }
+  CEditText text;
+  CEditUndo undo;
+};
+
+TEST(EditUndo, RunsOfOneKindGatherIntoOneAction) {
+  CUndoableText e;
+  e.text.SetText("abcdef");
+  e.text.Select(4, 2);
+  e.Back(2);  // the selection, then the "b" before it
+  EXPECT_EQ(e.text.Text(), "aef");
+  EXPECT_EQ(e.undo.Undone(e.text.Text()), "abcdef");
+  e.undo.Undo(&e.text);
+  EXPECT_EQ(e.text.Text(), "abcdef");
+  EXPECT_EQ(e.text.Anchor(), 4U);
+  EXPECT_EQ(e.text.Caret(), 2U);
+  e.MoveTo(1);
+  e.Delete(3);
+  EXPECT_EQ(e.text.Text(), "aef");
+  e.undo.Undo(&e.text);
+  EXPECT_EQ(e.text.Text(), "abcdef");
+  EXPECT_EQ(e.text.Caret(), 1U);
+  e.Type("x");
+  e.Back(1);
+  e.Type("y");
+  e.undo.Undo(&e.text);
+  EXPECT_EQ(e.text.Text(), "abcdef");  // the "y" alone
+}
+
+TEST(EditUndo, NothingToUndoOrARecordThatNoLongerFitsChangesNothing) {
+  CUndoableText e;
+  EXPECT_FALSE(e.undo.Undo(&e.text));
+  e.Type("abc");
+  for (int i = 0; i < 5001; ++i) ASSERT_TRUE(e.undo.Undo(&e.text));
+  EXPECT_EQ(e.text.Text(), "");
+  e.undo.Undo(&e.text);
+  EXPECT_EQ(e.text.Text(), "abc");
+  e.undo.Empty();
+  EXPECT_FALSE(e.undo.CanUndo());
+  EXPECT_FALSE(e.undo.Undo(&e.text));
+  EXPECT_EQ(e.text.Text(), "abc");
+  e.Type("d");
+  e.text.SetText("");  // behind the buffer's back
+  EXPECT_EQ(e.undo.Undone("x"), "x");
+  EXPECT_FALSE(e.undo.Undo(&e.text));
+  EXPECT_FALSE(e.undo.CanUndo());
+  EXPECT_EQ(e.text.Text(), "");
 }
 
 // The layout measures with the GDI's fonts, which need no window; a

@@ -1,6 +1,6 @@
 // The single-line edit in a dialog: typing and EN_CHANGE, the selection by
-// keys and mouse, deletion, the clipboard through the host, read-only and
-// limited edits, alignment and scrolling, the caret and the border.
+// keys and mouse, deletion, the clipboard through the host, undo, read-only
+// and limited edits, alignment and scrolling, the caret and the border.
 #include "tests/win/dlg/dlg_fixture.h"
 
 namespace {
@@ -185,6 +185,100 @@ TEST_F(Edit, CutCopyAndPasteGoThroughTheHostClipboard) {
   SendDlgItemMessageA(m_dialog, 100, WM_CUT, 0, 0);
   EXPECT_EQ(Text(100), " caf\xE9");
   EXPECT_EQ(m_host.GetClipboardText(), "hello");
+}
+
+TEST_F(Edit, CtrlZUndoesTheTypingAndASecondCtrlZDoesItAgain) {
+  Focus(100);
+  Type(m_dialog, "ab");
+  Pump();
+  Keys({VK_LEFT, VK_RIGHT});  // back where it was, but the typing starts afresh
+  Type(m_dialog, "xy");
+  Pump();
+  Forget();
+  Keys({'Z'}, kCtrl);
+  EXPECT_EQ(Text(100), "ab");
+  EXPECT_EQ(Sel(100), std::make_pair(DWORD{2}, DWORD{2}));
+  EXPECT_EQ(EditCodes(100), (std::vector<WORD>{EN_UPDATE, EN_CHANGE}));
+  Keys({'Z'}, kCtrl);
+  EXPECT_EQ(Text(100), "abxy");
+  EXPECT_EQ(Sel(100), std::make_pair(DWORD{4}, DWORD{4}));
+  EXPECT_EQ(SendDlgItemMessageA(m_dialog, 100, EM_UNDO, 0, 0), TRUE);
+  EXPECT_EQ(SendDlgItemMessageA(m_dialog, 100, WM_UNDO, 0, 0), TRUE);
+  EXPECT_EQ(Text(100), "abxy");
+  // The caret shows at once where the undo leaves it, even mid-blink.
+  Type(m_dialog, "c");
+  m_host.AdvanceClock(500);
+  Pump();
+  Keys({'Z'}, kCtrl);
+  EXPECT_TRUE(CaretAt(100, 3 + Width("abxy")));
+}
+
+TEST_F(Edit, CutPasteDeleteAndReplaceSelAreUndoneWithTheirSelection) {
+  SetDlgItemTextA(m_dialog, 100, "hello world");
+  Focus(100);
+  SendDlgItemMessageA(m_dialog, 100, EM_SETSEL, 11, 6);
+  Keys({'X'}, kCtrl);
+  EXPECT_EQ(Text(100), "hello ");
+  Keys({'Z'}, kCtrl);
+  EXPECT_EQ(Text(100), "hello world");
+  EXPECT_EQ(SendDlgItemMessageA(m_dialog, 100, EM_GETSEL, 0, 0), MAKELONG(6, 11));
+  m_host.SetClipboardText("there");
+  Keys({'V'}, kCtrl);
+  EXPECT_EQ(Text(100), "hello there");
+  Keys({VK_BACK}, host::kModAlt);  // the older key for undo
+  EXPECT_EQ(Text(100), "hello world");
+  Keys({VK_HOME, VK_DELETE, VK_DELETE});
+  EXPECT_EQ(Text(100), "llo world");
+  Keys({'Z'}, kCtrl);  // both Deletes at once
+  EXPECT_EQ(Text(100), "hello world");
+  EXPECT_EQ(Sel(100), std::make_pair(DWORD{0}, DWORD{0}));
+  SendDlgItemMessageA(m_dialog, 100, EM_SETSEL, 0, 5);
+  SendDlgItemMessageA(m_dialog, 100, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("howdy"));
+  EXPECT_EQ(SendDlgItemMessageA(m_dialog, 100, EM_UNDO, 0, 0), TRUE);
+  EXPECT_EQ(Text(100), "hello world");
+  SendDlgItemMessageA(m_dialog, 100, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("!"));
+  EXPECT_EQ(SendDlgItemMessageA(m_dialog, 100, EM_CANUNDO, 0, 0), FALSE);
+}
+
+TEST_F(Edit, TheProgramsTextEmptiesTheUndoBuffer) {
+  EXPECT_EQ(SendDlgItemMessageA(m_dialog, 100, EM_UNDO, 0, 0), FALSE);  // nothing yet
+  Focus(100);
+  Type(m_dialog, "abc");
+  Pump();
+  EXPECT_EQ(SendDlgItemMessageA(m_dialog, 100, EM_CANUNDO, 0, 0), TRUE);
+  SetDlgItemTextA(m_dialog, 100, "16000.0");
+  EXPECT_EQ(SendDlgItemMessageA(m_dialog, 100, EM_CANUNDO, 0, 0), FALSE);
+  Forget();
+  Keys({'Z'}, kCtrl);
+  EXPECT_EQ(SendDlgItemMessageA(m_dialog, 100, EM_UNDO, 0, 0), FALSE);
+  EXPECT_EQ(Text(100), "16000.0");
+  EXPECT_TRUE(EditCodes(100).empty());
+  Type(m_dialog, "1");
+  Pump();
+  SendDlgItemMessageA(m_dialog, 100, EM_EMPTYUNDOBUFFER, 0, 0);
+  EXPECT_EQ(SendDlgItemMessageA(m_dialog, 100, EM_UNDO, 0, 0), FALSE);
+}
+
+TEST_F(Edit, AReadOnlyEditUndoesNothingNorDoesAnUndoBreakTheLimit) {
+  Focus(100);
+  Type(m_dialog, "abcd");
+  Pump();
+  SendDlgItemMessageA(m_dialog, 100, EM_SETREADONLY, TRUE, 0);
+  Keys({'Z'}, kCtrl);
+  Keys({VK_BACK}, host::kModAlt);
+  EXPECT_EQ(SendDlgItemMessageA(m_dialog, 100, EM_UNDO, 0, 0), FALSE);
+  EXPECT_EQ(Text(100), "abcd");
+  SendDlgItemMessageA(m_dialog, 100, EM_SETREADONLY, FALSE, 0);
+  Keys({'A'}, kCtrl);
+  Keys({VK_DELETE});
+  SendDlgItemMessageA(m_dialog, 100, EM_LIMITTEXT, 3, 0);
+  Forget();
+  EXPECT_EQ(SendDlgItemMessageA(m_dialog, 100, EM_UNDO, 0, 0), FALSE);
+  EXPECT_EQ(Text(100), "");
+  EXPECT_EQ(EditCodes(100), (std::vector<WORD>{EN_MAXTEXT}));
+  SendDlgItemMessageA(m_dialog, 100, EM_LIMITTEXT, 4, 0);
+  EXPECT_EQ(SendDlgItemMessageA(m_dialog, 100, EM_UNDO, 0, 0), TRUE);
+  EXPECT_EQ(Text(100), "abcd");
 }
 
 TEST_F(Edit, AReadOnlyEditTakesNoTypingButCopiesAndShowsItsCaret) {
