@@ -75,23 +75,38 @@ void CButtonControl::OnRelease(POINT client) {
   const RECT r = Client();
   const bool inside = PtInRect(&r, client) != FALSE;
   m_inside = false;
+  m_spaceDown = false;  // the press is over, whatever joined it
   Invalidate();
   if (inside) Click();
 }
 
-void CButtonControl::OnCancelPress() { SetInside(false); }
+void CButtonControl::OnCancelPress() {
+  m_spaceDown = false;
+  SetInside(false);
+}
 
 void CButtonControl::OnKey(int vk, bool down) {
   if (vk != VK_SPACE) return;
   if (down) {
-    if (!m_spaceDown && !m_pressing) {
+    if (!m_spaceDown) {
       m_spaceDown = true;
       Invalidate();
     }
   } else if (m_spaceDown) {
     m_spaceDown = false;
     Invalidate();
-    Click();
+    if (!m_pressing) {
+      Click();
+      return;
+    }
+    // A press that the mouse began and Space joined ends with whichever is
+    // released first: Space's release clicks if the pointer is still on
+    // the button, and the mouse's release after it does nothing.
+    const bool inside = m_inside;
+    m_pressing = false;
+    m_inside = false;
+    ReleaseCapture();
+    if (inside) Click();
   }
 }
 
