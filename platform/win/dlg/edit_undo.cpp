@@ -67,8 +67,10 @@ bool CEditUndo::Undo(CEditText* text) {
   }
   const std::size_t anchor = text->Anchor();
   const std::size_t caret = text->Caret();
-  text->Select(static_cast<long long>(m_action.start),
-               static_cast<long long>(m_action.start + m_action.inserted));
+  // Within() keeps both ends inside the text, far below the range of a
+  // long long.
+  const std::size_t end = m_action.start + m_action.inserted;
+  text->Select(static_cast<long long>(m_action.start), static_cast<long long>(end));
   text->ReplaceSelection(m_action.removed, false);
   SEditChange redo = text->LastChange();
   text->Select(static_cast<long long>(m_action.anchor), static_cast<long long>(m_action.caret));
