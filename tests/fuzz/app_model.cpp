@@ -335,7 +335,7 @@ void CAppModel::PressPropertiesButton(int id) {
   } else if (id == IDC_COLOR) {
     SModelDialog c;
     c.kind = EDialog::kColor;
-    c.focus = layout::kColorMix;
+    c.focus = layout::kColorBasicGrid;
     c.full = false;
     m_dialogs.push_back(c);
   }

@@ -79,10 +79,12 @@ void CAppModel::Key(const std::string& name) {
   if (kind == EKey::kTab) {
     d.focus = kFocusUnknown;
   } else if (kind == EKey::kArrow) {
-    // An edit or a slider keeps the arrows; elsewhere they move the focus.
+    // An edit, a slider or a colour grid keeps the arrows; elsewhere they
+    // move the focus.
     if (d.kind == EDialog::kProperties && (focus == IDC_MASS_SLIDER || focus == kFocusUnknown))
       d.massPos.reset();
-    if (!IsEdit(focus) && focus != IDC_MASS_SLIDER) d.focus = kFocusUnknown;
+    const bool grid = focus == layout::kColorBasicGrid || focus == layout::kColorCustomGrid;
+    if (!IsEdit(focus) && focus != IDC_MASS_SLIDER && !grid) d.focus = kFocusUnknown;
   } else if (kind == EKey::kPaging) {
     if (d.kind == EDialog::kProperties && (focus == IDC_MASS_SLIDER || focus == kFocusUnknown))
       d.massPos.reset();

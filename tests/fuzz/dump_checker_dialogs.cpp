@@ -37,7 +37,9 @@ const SExpected kProperties[] = {
 
 const SExpected kColor[] = {
     {layout::kDialogNoId, "STATIC", "&Basic colors:"},
+    {layout::kColorBasicGrid, "AstrolatheColorGrid", ""},
     {layout::kDialogNoId, "STATIC", "&Custom colors:"},
+    {layout::kColorCustomGrid, "AstrolatheColorGrid", ""},
     {layout::kColorMix, "BUTTON", "&Define Custom Colors >>"},
     {layout::kIdOk, "BUTTON", "OK"},
     {layout::kIdCancel, "BUTTON", "Cancel"},

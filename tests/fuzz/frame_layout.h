@@ -45,6 +45,8 @@ inline constexpr int kColorGreen = 707;
 inline constexpr int kColorBlue = 708;
 inline constexpr int kColorAdd = 712;
 inline constexpr int kColorMix = 719;
+inline constexpr int kColorBasicGrid = 720;
+inline constexpr int kColorCustomGrid = 721;
 
 // Menu commands, grayed ones and the blank bar item included.
 inline constexpr int kMenuIds[] = {ID_FILE_EXIT,  ID_MENU_BLANK,   ID_VIEW_ZOOM,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "platform/win/dlg/color_grid.h"
 #include "platform/win/dlg/color_layout.h"
 
 namespace dlg {
@@ -33,6 +34,7 @@ CColorChooser::CColorChooser(CHOOSECOLORA* cc) : m_cc(cc) {
   m_hls = RgbToHls(m_color);
   const auto* found = std::find(std::begin(kBasicColors), std::end(kBasicColors), m_color);
   if (found != std::end(kBasicColors)) m_basicSel = static_cast<int>(found - kBasicColors);
+  CColorGrid::Register();
 }
 
 CColorChooser::~CColorChooser() {
@@ -86,13 +88,17 @@ RECT CColorChooser::Pixels(const RECT& dialogUnits) const {
   return r;
 }
 
-RECT CColorChooser::Cell(const RECT& area, int rows, int index) const {
-  const int col = index % kBasicColumns;
-  const int row = index / kBasicColumns;
-  const int w = area.right - area.left;
-  const int h = area.bottom - area.top;
-  return RECT{area.left + col * w / kBasicColumns, area.top + row * h / rows,
-              area.left + (col + 1) * w / kBasicColumns, area.top + (row + 1) * h / rows};
+void CColorChooser::PlaceGrid(int id, const RECT& area, const COLORREF* colors, int count,
+                              int selected) const {
+  // On the area exactly: the template's size rounds differently from the
+  // area's edges.
+  const RECT r = Pixels(area);
+  HWND grid = GetDlgItem(m_dialog, id);
+  SetWindowPos(grid, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageA(grid, CColorGrid::kSetColors, static_cast<WPARAM>(count),
+               reinterpret_cast<LPARAM>(colors));
+  SendMessageA(grid, CColorGrid::kSetSel, static_cast<WPARAM>(selected), 0);
 }
 
 void CColorChooser::OnInit(HWND dialog) {
@@ -100,6 +106,8 @@ void CColorChooser::OnInit(HWND dialog) {
   for (const int id : kHlsEdits) SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, 3, 0);
   for (const int id : kRgbEdits) SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, 3, 0);
   MakeRainbow();
+  PlaceGrid(kBasicGridId, kBasicArea, kBasicColors, kBasicCount, m_basicSel);
+  PlaceGrid(kCustomGridId, kCustomArea, m_custom, kCustomRows * kBasicColumns, m_customSel);
   if ((m_cc->Flags & (CC_PREVENTFULLOPEN | CC_FULLOPEN)) != 0) {
     EnableWindow(GetDlgItem(dialog, COLOR_MIX), FALSE);
   }
@@ -156,6 +164,10 @@ void CColorChooser::OnCommand(int id, UINT code) {
     case COLOR_ADD:
       if (code == BN_CLICKED) AddCustom();
       return;
+    case kBasicGridId:
+    case kCustomGridId:
+      if (code == CColorGrid::kSelChange) OnGridChanged(id);
+      return;
     default:
       if (code == EN_CHANGE && id >= COLOR_HUE && id <= COLOR_BLUE) OnEditChanged(id);
       return;
@@ -192,25 +204,18 @@ void CColorChooser::OnEditChanged(int id) {
   }
 }
 
+void CColorChooser::OnGridChanged(int id) {
+  const auto sel = static_cast<int>(SendDlgItemMessageA(m_dialog, id, CColorGrid::kGetSel, 0, 0));
+  if (id == kBasicGridId && sel >= 0 && sel < kBasicCount) {
+    m_basicSel = sel;
+    SetColor(kBasicColors[sel], Source::kNone);
+  } else if (id == kCustomGridId && sel >= 0 && sel < kCustomRows * kBasicColumns) {
+    m_customSel = sel;
+    SetColor(m_custom[sel], Source::kNone);
+  }
+}
+
 void CColorChooser::OnPress(POINT client) {
-  const RECT basic = Pixels(kBasicArea);
-  const RECT custom = Pixels(kCustomArea);
-  for (int i = 0; i < kBasicCount; ++i) {
-    const RECT cell = Cell(basic, kBasicRows, i);
-    if (!PtInRect(&cell, client)) continue;
-    m_basicSel = i;
-    Repaint(kBasicArea);
-    SetColor(kBasicColors[i], Source::kNone);
-    return;
-  }
-  for (int i = 0; i < kCustomRows * kBasicColumns; ++i) {
-    const RECT cell = Cell(custom, kCustomRows, i);
-    if (!PtInRect(&cell, client)) continue;
-    m_customSel = i;
-    Repaint(kCustomArea);
-    SetColor(m_custom[i], Source::kNone);
-    return;
-  }
   if (!m_full) return;
   const RECT rainbow = Pixels(kRainbowArea);
   RECT lum = Pixels(kLumBarArea);
@@ -246,7 +251,11 @@ void CColorChooser::AddCustom() {
   m_custom[m_customSel] = m_color;
   if (m_cc->lpCustColors != nullptr) m_cc->lpCustColors[m_customSel] = m_color;
   m_customSel = (m_customSel + 1) % (kCustomRows * kBasicColumns);
-  Repaint(kCustomArea);
+  HWND grid = GetDlgItem(m_dialog, kCustomGridId);
+  constexpr int kCustomCount = kCustomRows * kBasicColumns;
+  SendMessageA(grid, CColorGrid::kSetColors, static_cast<WPARAM>(kCustomCount),
+               reinterpret_cast<LPARAM>(m_custom));
+  SendMessageA(grid, CColorGrid::kSetSel, static_cast<WPARAM>(m_customSel), 0);
 }
 
 void CColorChooser::SetColor(COLORREF color, Source source) {

@@ -29,6 +29,7 @@ class CColorChooser {
   void OnInit(HWND dialog);
   void OnCommand(int id, UINT code);
   void OnEditChanged(int id);
+  void OnGridChanged(int id);
   void OnPress(POINT client);
   void OnDrag(POINT client);
   void OpenFull();
@@ -40,11 +41,10 @@ class CColorChooser {
   void Repaint(const RECT& area) const;
   void RepaintDefinition() const;
   RECT Pixels(const RECT& dialogUnits) const;
-  RECT Cell(const RECT& area, int rows, int index) const;
+  void PlaceGrid(int id, const RECT& area, const COLORREF* colors, int count, int selected) const;
 
   // Painting (color_chooser_paint.cpp).
   void Paint(HDC hdc) const;
-  void PaintGrid(HDC hdc, const RECT& area, int rows, const COLORREF* colors, int selected) const;
   void PaintRainbow(HDC hdc) const;
   void PaintLumBar(HDC hdc) const;
   void PaintSwatch(HDC hdc) const;

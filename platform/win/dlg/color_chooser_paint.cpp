@@ -1,6 +1,6 @@
-// The colour dialog's own painting: the colour grids, the rainbow with its
-// cross, the luminance bar with its pointer, and the Color|Solid swatch.
-// Greys come from the style painter; the colours shown are the data.
+// The colour dialog's own painting: the rainbow with its cross, the
+// luminance bar with its pointer, and the Color|Solid swatch (the grids
+// paint themselves). Greys come from the style painter; the colours shown are the data.
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -32,26 +32,10 @@ RECT Inset(RECT r, int by) {
 }  // namespace
 
 void CColorChooser::Paint(HDC hdc) const {
-  PaintGrid(hdc, Pixels(kBasicArea), kBasicRows, kBasicColors, m_basicSel);
-  PaintGrid(hdc, Pixels(kCustomArea), kCustomRows, m_custom, m_customSel);
   if (!m_full) return;
   PaintRainbow(hdc);
   PaintLumBar(hdc);
   PaintSwatch(hdc);
-}
-
-void CColorChooser::PaintGrid(HDC hdc, const RECT& area, int rows, const COLORREF* colors,
-                              int selected) const {
-  for (int i = 0; i < rows * kBasicColumns; ++i) {
-    const RECT cell = Cell(area, rows, i);
-    CStylePainter::Fill(hdc, cell, PaletteRole::kFace);
-    if (i == selected) {
-      const RECT frame = Inset(cell, 1);
-      FrameRect(hdc, &frame, CStylePainter::Brush(PaletteRole::kWindowFrame));
-    }
-    const RECT inner = CStylePainter::PaintBevel(hdc, Inset(cell, 3), CStylePainter::kSunkenField);
-    FillColor(hdc, inner, colors[i]);
-  }
 }
 
 void CColorChooser::MakeRainbow() {

@@ -1,5 +1,6 @@
 #include "platform/win/dlg/color_layout.h"
 
+#include "platform/win/dlg/color_grid.h"
 #include "platform/win/dlg/commdlg.h"
 
 namespace dlg {
@@ -8,13 +9,18 @@ namespace {
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kLabel = kChild | SS_RIGHT;
+constexpr DWORD kGrid = kChild | WS_TABSTOP | WS_GROUP;
 constexpr DWORD kNumber = kChild | WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL;
 
 constexpr DialogItemTemplate kItems[] = {
+    // Each grid follows its label, so that the label's letter and the Tab
+    // order reach it; the dialog places the grids on their areas exactly.
     {"STATIC", -1, "&Basic colors:", 4, 4, 140, 9, kChild},
+    {CColorGrid::kClassName, kBasicGridId, "", 4, 14, 144, 74, kGrid},
     {"STATIC", -1, "&Custom colors:", 4, 92, 140, 9, kChild},
+    {CColorGrid::kClassName, kCustomGridId, "", 4, 102, 144, 25, kGrid},
     {"BUTTON", COLOR_MIX, "&Define Custom Colors >>", 4, 133, 144, 14,
-     kChild | BS_PUSHBUTTON | WS_TABSTOP},
+     kChild | BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP},
     {"BUTTON", IDOK, "OK", 4, 152, 44, 14, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP},
     {"BUTTON", IDCANCEL, "Cancel", 52, 152, 44, 14, kChild | BS_PUSHBUTTON | WS_TABSTOP},
     {"STATIC", -1, "Color|S&olid", 156, 134, 40, 9, kChild},

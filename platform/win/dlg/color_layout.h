@@ -18,6 +18,10 @@ inline constexpr int kBasicRows = 6;
 inline constexpr int kCustomRows = 2;
 inline constexpr int kBasicCount = kBasicRows * kBasicColumns;
 
+// The grids' control ids, as the classic dialog numbers them.
+inline constexpr int kBasicGridId = 720;
+inline constexpr int kCustomGridId = 721;
+
 inline constexpr RECT kBasicArea{4, 14, 148, 88};
 inline constexpr RECT kCustomArea{4, 102, 148, 127};
 inline constexpr RECT kRainbowArea{156, 4, 268, 100};

@@ -1,6 +1,8 @@
 // The colour dialog: picking a colour by typing its numbers (as a script
 // drives it), by the grids, the rainbow and the luminance bar; its flags,
 // its custom colours, its owner, and the hue-luminance-saturation numbers.
+#include "platform/win/dlg/color_grid.h"
+#include "platform/win/dlg/color_layout.h"
 #include "platform/win/dlg/color_space.h"
 #include "platform/win/dlg/commdlg.h"
 #include "tests/win/dlg/dlg_fixture.h"
@@ -67,6 +69,12 @@ class ColorDialog : public DialogTest {
     return r.right;
   }
   void ClickItem(HWND dialog, int id) { ClickChild(GetDlgItem(dialog, id), 5, 5); }
+  static int Selected(HWND dialog, int gridId) {
+    return static_cast<int>(SendDlgItemMessageA(dialog, gridId, dlg::CColorGrid::kGetSel, 0, 0));
+  }
+  static std::vector<int> Rgb(HWND dialog) {
+    return {Number(dialog, COLOR_RED), Number(dialog, COLOR_GREEN), Number(dialog, COLOR_BLUE)};
+  }
 
   HWND m_owner = nullptr;
   CHOOSECOLORA m_cc{};
@@ -153,14 +161,24 @@ TEST_F(ColorDialog, ANumberPastItsScaleIsHeldToIt) {
   EXPECT_EQ(m_cc.rgbResult, RGB(255, 0, 0));
 }
 
-TEST_F(ColorDialog, ABasicColourIsPickedByAClick) {
-  // The grid is 216 by 120 pixels from (6, 23): red is row 1, column 0.
+TEST_F(ColorDialog, AClickedCellIsPickedAndItsGridTakesTheFocus) {
+  // The basic grid is 216 by 120 pixels from (6, 23): red is row 1,
+  // column 0. The custom grid is 216 by 40 from (6, 166).
+  m_custom[1] = RGB(10, 20, 30);
   Script({[&] {
             HWND dialog = GetActiveWindow();
+            Click(dialog, 46, 176);  // custom row 0, column 1
+          },
+          [&] {
+            HWND dialog = GetActiveWindow();
+            EXPECT_EQ(GetFocus(), GetDlgItem(dialog, dlg::kCustomGridId));
+            EXPECT_EQ(Selected(dialog, dlg::kCustomGridId), 1);
+            EXPECT_EQ(Rgb(dialog), (std::vector<int>{10, 20, 30}));
             Click(dialog, 19, 53);
           },
           [&] {
             HWND dialog = GetActiveWindow();
+            EXPECT_EQ(GetFocus(), GetDlgItem(dialog, dlg::kBasicGridId));
             EXPECT_EQ(Number(dialog, COLOR_RED), 255);
             EXPECT_EQ(At(dialog, 19, 53), RGB(255, 0, 0));
             EXPECT_EQ(At(dialog, 7, 44), kBlack);  // the frame of the chosen box
@@ -238,6 +256,117 @@ TEST_F(ColorDialog, AddToCustomColorsFillsTheSlotsInTurn) {
   EXPECT_EQ(m_custom[0], RGB(10, 20, 30));
   EXPECT_EQ(m_custom[1], RGB(10, 20, 30));
   EXPECT_EQ(m_custom[2], RGB(0, 0, 0));
+}
+
+TEST_F(ColorDialog, ItOpensOnTheBasicGridWhoseArrowsPickColoursAndEnterTakesThem) {
+  m_cc.Flags = CC_FULLOPEN | CC_RGBINIT;
+  m_cc.rgbResult = RGB(255, 0, 0);  // basic row 1, column 0
+  HWND dialog = nullptr;
+  Script({[&] {
+            dialog = GetActiveWindow();
+            EXPECT_EQ(GetFocus(), GetDlgItem(dialog, dlg::kBasicGridId));
+            EXPECT_EQ(Selected(dialog, dlg::kBasicGridId), 8);
+            EXPECT_NE(SendDlgItemMessageA(dialog, IDOK, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON,
+                      0);
+            Tap(dialog, VK_RIGHT);
+          },
+          [&] {
+            EXPECT_EQ(Selected(dialog, dlg::kBasicGridId), 9);
+            EXPECT_EQ(Rgb(dialog), (std::vector<int>{255, 255, 0}));
+            EXPECT_EQ(Number(dialog, COLOR_HUE), 40);
+            EXPECT_EQ(Number(dialog, COLOR_SAT), 240);
+            EXPECT_EQ(Number(dialog, COLOR_LUM), 120);
+            Tap(dialog, VK_DOWN);
+            Tap(dialog, VK_LEFT);
+            Tap(dialog, VK_LEFT);  // stops at the left edge
+          },
+          [&] {
+            EXPECT_EQ(Selected(dialog, dlg::kBasicGridId), 16);
+            EXPECT_EQ(Rgb(dialog), (std::vector<int>{128, 64, 64}));
+            for (int i = 0; i < 6; ++i) Tap(dialog, VK_DOWN);  // stops at the bottom
+          },
+          [&] {
+            EXPECT_EQ(Selected(dialog, dlg::kBasicGridId), 40);
+            EXPECT_EQ(Rgb(dialog), (std::vector<int>{0, 0, 0}));
+            Tap(dialog, VK_UP);
+            Tap(dialog, VK_RIGHT);
+            Tap(dialog, VK_RETURN);
+          }});
+  EXPECT_TRUE(ChooseColorA(&m_cc));
+  EXPECT_EQ(m_cc.rgbResult, RGB(128, 64, 0));  // row 4, column 1
+}
+
+TEST_F(ColorDialog, TabGoesFromGridToGridToTheButtonsAndEditsAndShiftTabComesBack) {
+  m_cc.Flags = CC_FULLOPEN;
+  m_custom[1] = RGB(10, 20, 30);
+  HWND dialog = nullptr;
+  const auto focusId = [] { return GetDlgCtrlID(GetFocus()); };
+  Script({[&] {
+            dialog = GetActiveWindow();
+            Tap(dialog, VK_TAB);
+          },
+          [&] {
+            EXPECT_EQ(focusId(), dlg::kCustomGridId);
+            Tap(dialog, VK_RIGHT);  // the arrows work the custom grid too
+          },
+          [&] {
+            EXPECT_EQ(Selected(dialog, dlg::kCustomGridId), 1);
+            EXPECT_EQ(Rgb(dialog), (std::vector<int>{10, 20, 30}));
+            // "Define Custom Colors >>" is disabled when open full.
+            Tap(dialog, VK_TAB);
+          },
+          [&] {
+            EXPECT_EQ(focusId(), IDOK);
+            Tap(dialog, VK_TAB);
+            Tap(dialog, VK_TAB);
+          },
+          [&] {
+            EXPECT_EQ(focusId(), COLOR_HUE);
+            Tap(dialog, VK_TAB, host::kModShift);
+            Tap(dialog, VK_TAB, host::kModShift);
+            Tap(dialog, VK_TAB, host::kModShift);
+          },
+          [&] {
+            EXPECT_EQ(focusId(), dlg::kCustomGridId);
+            Tap(dialog, VK_TAB, host::kModShift);
+          },
+          [&] {
+            EXPECT_EQ(focusId(), dlg::kBasicGridId);
+            Tap(dialog, VK_ESCAPE);
+          }});
+  EXPECT_FALSE(ChooseColorA(&m_cc));
+}
+
+TEST_F(ColorDialog, OnlyTheFocusedGridDrawsAFocusRectangleRoundItsCurrentCell) {
+  // Not a basic colour: the focus rectangle stands on the first cell. Its
+  // dots invert the face grey, starting at the cell's top-left pixel.
+  m_cc.Flags = CC_RGBINIT;
+  m_cc.rgbResult = RGB(1, 2, 3);
+  constexpr COLORREF kDot = RGB(63, 63, 63);
+  HWND dialog = nullptr;
+  Script({[&] {
+            dialog = GetActiveWindow();
+            EXPECT_EQ(Selected(dialog, dlg::kBasicGridId), -1);
+            EXPECT_EQ(At(dialog, 6, 23), kDot);
+            EXPECT_EQ(At(dialog, 7, 23), kFace);
+            EXPECT_EQ(At(dialog, 6, 166), kFace);  // the custom grid's first cell
+            Tap(dialog, VK_TAB);
+          },
+          [&] {
+            EXPECT_EQ(At(dialog, 6, 23), kFace);
+            EXPECT_EQ(At(dialog, 6, 166), kDot);
+            Tap(dialog, VK_TAB, host::kModShift);
+            Tap(dialog, VK_RIGHT);
+          },
+          [&] {
+            EXPECT_EQ(Selected(dialog, dlg::kBasicGridId), 1);
+            EXPECT_EQ(At(dialog, 6, 23), kFace);
+            EXPECT_EQ(At(dialog, 33, 23), kDot);  // cell 1 begins at x 33
+            EXPECT_EQ(At(dialog, 6, 166), kFace);
+            Tap(dialog, VK_RETURN);
+          }});
+  EXPECT_TRUE(ChooseColorA(&m_cc));
+  EXPECT_EQ(m_cc.rgbResult, RGB(255, 255, 128));
 }
 
 TEST_F(ColorDialog, WithNoOwnerTheActiveWindowOwnsIt) {
