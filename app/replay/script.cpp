@@ -71,14 +71,14 @@ constexpr SSpec kSpecs[] = {
 
 }  // namespace
 
-unsigned SplitModifiers(const std::string& spec, std::string* name) {
+unsigned SplitModifiers(const std::string& argument, std::string* name) {
   static const struct {
     const char* prefix;
     unsigned bit;
   } kModifiers[] = {
       {"Ctrl+", host::kModCtrl}, {"Shift+", host::kModShift}, {"Alt+", host::kModAlt}};
   unsigned modifiers = 0;
-  std::string rest = spec;
+  std::string rest = argument;
   for (bool found = true; found;) {
     found = false;
     for (const auto& m : kModifiers) {

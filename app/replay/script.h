@@ -58,6 +58,6 @@ SParsed ParseScript(const std::string& text);
 std::optional<int> KeyCode(const std::string& name);
 // Takes the modifiers (Ctrl+, Shift+, Alt+, in any order) off the front of
 // a key line's argument: host::kMod* bits, and the key name left.
-unsigned SplitModifiers(const std::string& spec, std::string* name);
+unsigned SplitModifiers(const std::string& argument, std::string* name);
 
 }  // namespace replay
