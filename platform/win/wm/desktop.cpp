@@ -126,23 +126,11 @@ void CheckSize(HWND top, UINT /*message*/, UINT_PTR id, DWORD /*time*/) {
 
 }  // namespace
 
-void FollowHostResize(HWND top, int width, int height) {
-  if (width <= 0 || height <= 0) return;
-  top->hostSize = SIZE{width, height};
-  if (top->sizeState == SIZE_MINIMIZED) return;
-  if (KeepsItsSize(top)) {
-    const SIZE normal = NormalSurfaceSize(top);
-    if (width != normal.cx || height != normal.cy) {
-      SetTimer(top, kSizeCheckTimer, kSizeCheckMs, &CheckSize);
-      return;
-    }
-  }
-  TakeSize(top, width, height);
-}
+namespace {
 
-void FollowHostState(HWND top) {
-  // The size the window manager gave with the new state, if it came first.
-  if (top->sizeState == SIZE_MINIMIZED || top->hostSize.cx <= 0) return;
+// Takes the size the host last reported, or, for a window that keeps its
+// size, waits to see whether a new state comes with it.
+void TakeHostSize(HWND top) {
   if (KeepsItsSize(top)) {
     const SIZE normal = NormalSurfaceSize(top);
     if (top->hostSize.cx != normal.cx || top->hostSize.cy != normal.cy) {
@@ -152,6 +140,19 @@ void FollowHostState(HWND top) {
   }
   KillTimer(top, kSizeCheckTimer);
   TakeSize(top, top->hostSize.cx, top->hostSize.cy);
+}
+
+}  // namespace
+
+void FollowHostResize(HWND top, int width, int height) {
+  if (width <= 0 || height <= 0) return;
+  top->hostSize = SIZE{width, height};
+  if (top->sizeState != SIZE_MINIMIZED) TakeHostSize(top);
+}
+
+void FollowHostState(HWND top) {
+  // The size the window manager gave with the new state, if it came first.
+  if (top->sizeState != SIZE_MINIMIZED && top->hostSize.cx > 0) TakeHostSize(top);
 }
 
 void InvalidateCovered(HWND gone, const RECT& outer) {
