@@ -164,10 +164,12 @@ start_openbox() {
   OPENBOX_PID=$!
   until_true 10 openbox_managing && kill -0 "$OPENBOX_PID" 2>/dev/null
 }
+# openbox names itself (_NET_SUPPORTING_WM_CHECK) before it has measured the
+# screen; the work area comes last, so only then is it ready for a window.
 openbox_managing() {
   kill -0 "$OPENBOX_PID" 2>/dev/null || return 0
   [[ $(bounded xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id #"* ]] &&
-    bounded wmctrl -m >/dev/null 2>&1
+    bounded wmctrl -m >/dev/null 2>&1 && work_area
 }
 
 # ---- The program -------------------------------------------------------------------------
