@@ -94,8 +94,11 @@ enum class SurfaceState { kNormal, kMinimized, kMaximized };
 // stacks and minimizes it as the layer's window would be. A dialog stays
 // above its owner and goes with it; the boxes are the buttons its title bar
 // offers. Without a sizing border the user cannot resize the surface, but a
-// maximize box still lets the window manager maximize it.
-enum class SurfaceKind { kNormal, kDialog };
+// maximize box still lets the window manager maximize it. A pop-up (a menu
+// the program opens at the pointer) is no window to the window manager at
+// all: no frame, no place in the task list, above everything, and it never
+// takes the keyboard, which stays with the window that opened it.
+enum class SurfaceKind { kNormal, kDialog, kPopup };
 struct SurfaceRole {
   SurfaceKind kind = SurfaceKind::kNormal;
   SurfaceId owner = kNoSurface;

@@ -37,6 +37,7 @@ inline constexpr UINT WM_GETFONT = 0x0031;
 inline constexpr UINT WM_WINDOWPOSCHANGED = 0x0047;
 inline constexpr UINT WM_NOTIFY = 0x004E;
 inline constexpr UINT WM_HELP = 0x0053;
+inline constexpr UINT WM_CONTEXTMENU = 0x007B;
 inline constexpr UINT WM_NCCREATE = 0x0081;
 inline constexpr UINT WM_NCDESTROY = 0x0082;
 inline constexpr UINT WM_NCCALCSIZE = 0x0083;
@@ -124,6 +125,9 @@ inline constexpr DWORD WS_OVERLAPPEDWINDOW =
 inline constexpr DWORD WS_EX_DLGMODALFRAME = 0x00000001;
 inline constexpr DWORD WS_EX_TRANSPARENT = 0x00000020;
 inline constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200;
+inline constexpr DWORD WS_EX_TOPMOST = 0x00000008;
+inline constexpr DWORD WS_EX_TOOLWINDOW = 0x00000080;
+inline constexpr DWORD WS_EX_NOACTIVATE = 0x08000000;
 
 inline constexpr int CW_USEDEFAULT = static_cast<int>(0x80000000U);
 
@@ -300,6 +304,7 @@ inline constexpr int VK_RIGHT = 0x27;
 inline constexpr int VK_DOWN = 0x28;
 inline constexpr int VK_INSERT = 0x2D;
 inline constexpr int VK_DELETE = 0x2E;
+inline constexpr int VK_APPS = 0x5D;  // the Menu key
 inline constexpr int VK_F1 = 0x70;
 inline constexpr int VK_F4 = 0x73;
 inline constexpr int VK_F10 = 0x79;
@@ -330,6 +335,13 @@ inline constexpr UINT MF_END = 0x0080;  // last item of a level, in menu templat
 inline constexpr UINT MF_BYPOSITION = 0x0400;
 inline constexpr UINT MF_SEPARATOR = 0x0800;
 inline constexpr UINT MF_HILITE = 0x0080;  // GetMenuState: highlighted
+
+// TrackPopupMenu
+inline constexpr UINT TPM_LEFTALIGN = 0x0000;
+inline constexpr UINT TPM_RIGHTBUTTON = 0x0002;  // the right button chooses too
+inline constexpr UINT TPM_NONOTIFY = 0x0080;     // no WM_INITMENUPOPUP, WM_MENUSELECT
+inline constexpr UINT TPM_RETURNCMD = 0x0100;    // return the command, post no WM_COMMAND
+inline constexpr UINT MN_GETHMENU = 0x01E1;      // a menu window's menu
 
 // ---- System colours (GetSysColor) --------------------------------------------------------
 inline constexpr int COLOR_SCROLLBAR = 0;

@@ -131,7 +131,13 @@ void CSdlHost::SetCaption(SurfaceId id, const std::string& utf8) {
 void CSdlHost::Show(SurfaceId id, bool visible) {
   SWindow* window = Find(id);
   if (window == nullptr) return;
-  if (visible) {
+  if (visible && window->role.kind == SurfaceKind::kPopup) {
+    // Without a window manager SDL gives every window it shows the
+    // keyboard; a pop-up leaves it with the window that had it.
+    SDL_Window* had = SDL_GetKeyboardFocus();
+    SDL_ShowWindow(window->window);
+    if (had != nullptr && had != window->window) SDL_SetWindowInputFocus(had);
+  } else if (visible) {
     SDL_ShowWindow(window->window);
   } else {
     SDL_HideWindow(window->window);
@@ -197,6 +203,10 @@ void CSdlHost::SetRole(SurfaceId id, const SurfaceRole& role) {
   SWindow* window = Find(id);
   if (window == nullptr) return;
   window->role = role;
+  if (role.kind == SurfaceKind::kPopup) {
+    MakePopup(id, window);
+    return;
+  }
   // SDL fixes the size of a window that is not resizable, and X window
   // managers maximize no window of a fixed size.
   const bool resizable = role.sizingBorder || role.maximizeBox;
@@ -211,6 +221,23 @@ void CSdlHost::SetRole(SurfaceId id, const SurfaceRole& role) {
     SDL_SetWindowModalFor(window->window, owner->window);
   }
   SetX11WindowRole(window->window, role);
+}
+
+void CSdlHost::MakePopup(SurfaceId id, SWindow* window) {
+  // SDL makes a window a pop-up (override-redirect on X11: no frame, no
+  // place in the task list, never given the keyboard by the window
+  // manager) only when it creates it, so the hidden window is made anew.
+  int w = 0;
+  int h = 0;
+  SDL_GetWindowSize(window->window, &w, &h);
+  SDL_Window* popup = SDL_CreateWindow(
+      SDL_GetWindowTitle(window->window), window->x, window->y, w, h,
+      SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR);
+  if (popup == nullptr) return;  // it stays an ordinary window
+  m_byWindowId.erase(SDL_GetWindowID(window->window));
+  SDL_DestroyWindow(window->window);
+  window->window = popup;
+  m_byWindowId[SDL_GetWindowID(popup)] = id;
 }
 
 void CSdlHost::SetIcon(SurfaceId id, const IconImage* images, int count) {

@@ -72,6 +72,7 @@ class CSdlHost final : public IHost {
 
   CSdlHost();
   SWindow* Find(SurfaceId id);
+  void MakePopup(SurfaceId id, SWindow* window);
   // Routes a translated event to its surface; false when it is dropped.
   bool Deliver(const SDL_Event& sdl, Event* event);
   bool WaitEventThroughSdl(Event* event, int timeout_ms);

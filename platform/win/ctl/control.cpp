@@ -74,6 +74,10 @@ LRESULT CControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN:
     case WM_KEYUP:
       OnKey(static_cast<int>(wParam), message == WM_KEYDOWN);
+      // The Menu key's context menu is the system's to ask for.
+      if (message == WM_KEYUP && wParam == VK_APPS) {
+        return DefWindowProcA(m_hwnd, message, wParam, lParam);
+      }
       return 0;
     case WM_CHAR:
       OnChar(static_cast<int>(wParam & 0xFFU));

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/win/dlg/clipboard_text.h"
+#include "platform/win/menu/menu.h"
 #include "platform/win/wm/wnd.h"
 
 namespace dlg {
@@ -138,6 +139,46 @@ BOOL CEditControl::Undo() {
   return TRUE;
 }
 
+void CEditControl::ContextMenu(LPARAM at) {
+  HWND hwnd = m_hwnd;
+  if (!IsWindowEnabled(hwnd)) return;
+  if (GetFocus() != hwnd) SetFocus(hwnd);
+  if (!IsWindow(hwnd)) return;
+  POINT p{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+  if (p.x == -1 && p.y == -1) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    p = POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  }
+  // The items' ids are the messages they send, as the classic edit's are.
+  HMENU menu = CreatePopupMenu();
+  const bool readOnly = ReadOnly();
+  const bool selected = m_text.HasSelection();
+  auto add = [menu](bool can, UINT id, LPCSTR text) {
+    AppendMenuA(menu, can ? MF_STRING : MF_STRING | MF_GRAYED, id, text);
+  };
+  add(!readOnly && m_undo.CanUndo(), WM_UNDO, "&Undo");
+  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  add(!readOnly && selected, WM_CUT, "Cu&t");
+  add(selected, WM_COPY, "&Copy");
+  add(!readOnly && !SingleLine(ReadClipboard()).empty(), WM_PASTE, "&Paste");
+  add(!readOnly && selected, WM_CLEAR, "&Delete");
+  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  add(m_text.SelStart() != 0 || m_text.SelEnd() != m_text.Length(), EM_SETSEL, "Select &All");
+  const auto command = static_cast<UINT>(
+      TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, p.x, p.y,
+                     0, hwnd, nullptr));
+  DestroyMenu(menu);
+  // The menu loop may have seen the dialog, and this edit with it, go:
+  // from here on only the handle is used.
+  if (command == 0 || !IsWindow(hwnd)) return;
+  if (command == EM_SETSEL) {
+    SendMessageA(hwnd, EM_SETSEL, 0, -1);
+  } else {
+    SendMessageA(hwnd, command, 0, 0);
+  }
+}
+
 LRESULT CEditControl::GetSel(WPARAM wParam, LPARAM lParam) const {
   const auto start = static_cast<DWORD>(std::min<std::size_t>(m_text.SelStart(), 0xFFFFFFFFU));
   const auto end = static_cast<DWORD>(std::min<std::size_t>(m_text.SelEnd(), 0xFFFFFFFFU));
@@ -227,6 +268,10 @@ LRESULT CEditControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return m_undo.CanUndo() ? TRUE : FALSE;
     case EM_EMPTYUNDOBUFFER:
       m_undo.Empty();
+      return 0;
+    case WM_CONTEXTMENU:
+      // May destroy this object: nothing of it is touched afterwards.
+      ContextMenu(lParam);
       return 0;
     case WM_SYSKEYDOWN:
       // Alt+Backspace is the older key for undo; every other Alt key goes

@@ -4,7 +4,9 @@
 // ES_LEFT / ES_CENTER / ES_RIGHT, ES_READONLY (face-coloured, caret but no
 // typing), ES_AUTOHSCROLL (without it, typing stops at the right edge),
 // ES_NUMBER, WS_BORDER drawn as the sunken field, and one level of undo
-// (Ctrl+Z, Alt+Backspace, EM_UNDO and WM_UNDO; see CEditUndo).
+// (Ctrl+Z, Alt+Backspace, EM_UNDO and WM_UNDO; see CEditUndo). A right
+// click, Shift+F10 or the Menu key opens its context menu: Undo, Cut,
+// Copy, Paste, Delete and Select All, each grayed when it would do nothing.
 //
 // Every change of the text sends EN_UPDATE and then EN_CHANGE to the
 // parent: typed, pasted, cut, undone, EM_REPLACESEL, and WM_SETTEXT,
@@ -76,6 +78,10 @@ class CEditControl final : public ctl::CControl {
   void Delete(EditAction kind);
   // FALSE when there was nothing to undo or the edit refused it.
   BOOL Undo();
+  // The context menu at screen point `at` (-1, -1: from the keyboard, over
+  // the middle of the edit). The edit, and this object, may be gone when it
+  // returns.
+  void ContextMenu(LPARAM at);
   LRESULT GetSel(WPARAM wParam, LPARAM lParam) const;
 
   CEditText m_text;

@@ -39,6 +39,28 @@ HWND CDropDown::Open(HWND frame, HMENU popup, int left) {
   return IsWindow(hwnd) ? hwnd : nullptr;
 }
 
+HWND CDropDown::OpenAt(HWND owner, HMENU popup, POINT screenPoint) {
+  const SIZE size = CMenuLayout::DropDownSize(popup);
+  host::IHost* h = GetWindowSystemHost();
+  const host::Rect area = h != nullptr ? h->GetWorkArea() : host::Rect{0, 0, 1024, 768};
+  // As the classic pop-up does: it opens down and to the right of the
+  // point, flips to the other side where that would leave the work area,
+  // and stays inside the area if neither side has room.
+  auto place = [](int at, int extent, int start, int length) {
+    const int end = start + length;
+    if (at + extent > end && at - extent >= start) return at - extent;
+    return std::max(start, std::min(at, end - extent));
+  };
+  const int x = place(screenPoint.x, size.cx, area.x, area.width);
+  const int y = place(screenPoint.y, size.cy, area.y, area.height);
+  HWND hwnd =
+      CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, "", WS_POPUP,
+                      x, y, size.cx, size.cy, GetAncestorTopLevel(owner), nullptr, nullptr, popup);
+  if (hwnd == nullptr) return nullptr;
+  ShowWindow(hwnd, SW_SHOWNA);
+  return IsWindow(hwnd) ? hwnd : nullptr;
+}
+
 HMENU CDropDown::MenuOf(HWND dropDown) {
   if (!IsWindow(dropDown) || !IsDropDown(dropDown)) return nullptr;
   return reinterpret_cast<HMENU>(GetWindowLongPtrA(dropDown, 0));
@@ -72,6 +94,8 @@ LRESULT CDropDown::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;  // the paint covers every pixel
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
+    case MN_GETHMENU:
+      return reinterpret_cast<LRESULT>(MenuOf(hwnd));
     default:
       return DefWindowProcA(hwnd, message, wParam, lParam);
   }

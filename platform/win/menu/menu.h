@@ -36,3 +36,10 @@ DWORD CheckMenuItem(HMENU menu, UINT item, UINT flags);
 BOOL GetMenuItemRect(HWND hwnd, HMENU menu, UINT position, RECT* rect);
 // Ends the menu loop, if one runs.
 BOOL EndMenu();
+// Shows `menu` as a pop-up at screen point (x, y) for `owner` and runs the
+// menu loop until an item is chosen or the menu is left. With
+// TPM_RETURNCMD: the command chosen, 0 for none; without: nonzero when the
+// menu was shown, and a chosen command is posted to `owner` as WM_COMMAND.
+// FALSE while another menu loop runs. `reserved` and `rect` are unused.
+BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner,
+                    const RECT* rect);

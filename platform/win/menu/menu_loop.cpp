@@ -48,6 +48,35 @@ void CMenuLoop::Track(HWND frame, int mode, POINT screenPoint, int key) {
   loop.Finish();
 }
 
+UINT CMenuLoop::TrackPopup(HMENU menu, UINT flags, POINT screenPoint, HWND owner) {
+  HMENU__* data = CMenuStore::Find(menu);
+  if (g_current != nullptr || !IsWindow(owner) || data == nullptr || data->items.empty()) return 0;
+  CMenuLoop loop(owner, nullptr);
+  loop.m_context = menu;
+  loop.m_flags = flags;
+  g_current = &loop;
+  loop.StartPopup(screenPoint);
+  if (!loop.m_done) loop.Run();
+  g_current = nullptr;
+  loop.Finish();
+  return loop.m_chosen ? loop.m_command : 0;
+}
+
+void CMenuLoop::StartPopup(POINT screenPoint) {
+  SetCapture(m_frame);
+  SendMessageA(m_frame, WM_ENTERMENULOOP, TRUE, 0);
+  if (!Alive()) return;
+  if ((m_flags & TPM_NONOTIFY) == 0) {
+    SendMessageA(m_frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(m_context),
+                 MAKELPARAM(0, FALSE));
+    if (m_done || !Alive()) return;
+  }
+  m_dropDown = CDropDown::OpenAt(m_frame, m_context, screenPoint);
+  m_popup = m_context;
+  m_item = -1;
+  if (m_dropDown == nullptr) m_done = true;
+}
+
 void CMenuLoop::Start(int mode, POINT screenPoint, int key) {
   SetCapture(m_frame);
   SendMessageA(m_frame, WM_ENTERMENULOOP, FALSE, 0);
@@ -70,6 +99,11 @@ void CMenuLoop::Start(int mode, POINT screenPoint, int key) {
 }
 
 bool CMenuLoop::Alive() const {
+  if (m_context != nullptr) {
+    // A context menu ends with its window too.
+    return IsWindow(m_frame) && CMenuStore::Find(m_context) != nullptr &&
+           (m_dropDown == nullptr || IsWindow(m_dropDown));
+  }
   return IsWindow(m_frame) && CMenuStore::Find(m_bar) != nullptr && GetMenu(m_frame) == m_bar;
 }
 
@@ -97,11 +131,16 @@ void CMenuLoop::Finish() {
   CloseDropDown();
   if (m_barIndex >= 0) SetHilite(m_bar, m_barIndex, false);
   if (IsWindow(m_frame)) {
-    DrawMenuBar(m_frame);
+    const bool context = m_context != nullptr;
+    if (!context) DrawMenuBar(m_frame);
     if (GetCapture() == m_frame) ReleaseCapture();
-    SendMessageA(m_frame, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
-    SendMessageA(m_frame, WM_EXITMENULOOP, FALSE, 0);
-    if (m_chosen) PostMessageA(m_frame, WM_COMMAND, MAKEWPARAM(m_command, 0), 0);
+    if (!context || (m_flags & TPM_NONOTIFY) == 0) {
+      SendMessageA(m_frame, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    }
+    SendMessageA(m_frame, WM_EXITMENULOOP, context ? TRUE : FALSE, 0);
+    if (m_chosen && (!context || (m_flags & TPM_RETURNCMD) == 0)) {
+      PostMessageA(m_frame, WM_COMMAND, MAKEWPARAM(m_command, 0), 0);
+    }
   }
   // The program's own loop must see the quit request too.
   if (m_quit) PostQuitMessage(m_quitCode);
@@ -186,6 +225,7 @@ void CMenuLoop::SelectItem(int index) {
 }
 
 void CMenuLoop::SendSelect() {
+  if (m_context != nullptr && (m_flags & TPM_NONOTIFY) != 0) return;
   if (const SMenuItem* item = PopupItem(m_item)) {
     const UINT low = IsPopup(*item) ? static_cast<UINT>(m_item) : item->id;
     SendMessageA(m_frame, WM_MENUSELECT, MAKEWPARAM(low, SelectFlags(*item)),

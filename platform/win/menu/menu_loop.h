@@ -8,6 +8,10 @@
 // opens, WM_MENUSELECT whenever the highlight moves, and at the end the
 // closing WM_MENUSELECT, WM_EXITMENULOOP and, for a chosen command, a
 // posted WM_COMMAND that runs after the loop from the program's own loop.
+//
+// The same loop runs a context menu (TrackPopupMenu): no bar, one pop-up
+// window at the pointer, its owner told as the frame is (WM_ENTERMENULOOP
+// and WM_EXITMENULOOP with TRUE), and the command returned as well.
 #pragma once
 
 #include "platform/win/menu/menu_store.h"
@@ -21,6 +25,10 @@ class CMenuLoop {
   // first bar item without opening it). Returns when the loop has ended;
   // does nothing while another loop runs or when nothing on the bar is hit.
   static void Track(HWND frame, int mode, POINT screenPoint, int key);
+  // TrackPopupMenu: shows `menu` at `screenPoint` for `owner` and returns
+  // when the loop has ended: the command chosen, 0 for none (and at once
+  // while another loop runs). TPM_RETURNCMD, TPM_NONOTIFY, TPM_RIGHTBUTTON.
+  static UINT TrackPopup(HMENU menu, UINT flags, POINT screenPoint, HWND owner);
   CMenuLoop(const CMenuLoop&) = delete;
   CMenuLoop& operator=(const CMenuLoop&) = delete;
 
@@ -43,6 +51,7 @@ class CMenuLoop {
   CMenuLoop(HWND frame, HMENU bar);
 
   void Start(int mode, POINT screenPoint, int key);
+  void StartPopup(POINT screenPoint);
   void Run();
   void Finish();
   bool Alive() const;  // the frame and its bar are still there
@@ -72,8 +81,10 @@ class CMenuLoop {
   void MoveInDropDown(int step);
   void OpenFromBar(Pick pick);
 
-  HWND m_frame;
-  HMENU m_bar;
+  HWND m_frame;               // the frame of the bar, or the owner of a context menu
+  HMENU m_bar;                // null for a context menu
+  HMENU m_context = nullptr;  // the context menu, while it runs
+  UINT m_flags = 0;           // its TPM_ flags
   int m_barIndex = -1;
   HWND m_dropDown = nullptr;
   HMENU m_popup = nullptr;

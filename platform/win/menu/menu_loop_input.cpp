@@ -25,10 +25,18 @@ void CMenuLoop::Process(MSG& msg) {
       OnRelease(msg.pt);
       return;
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
+      if ((m_flags & TPM_RIGHTBUTTON) != 0) {
+        OnPress(msg.pt);
+        return;
+      }
       if (HitTest(msg.pt).where == Where::kNone) m_done = true;
       return;
     case WM_RBUTTONUP:
+      if ((m_flags & TPM_RIGHTBUTTON) != 0) OnRelease(msg.pt);
+      return;
+    case WM_MBUTTONDOWN:
+      if (HitTest(msg.pt).where == Where::kNone) m_done = true;
+      return;
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONUP:
     case WM_MOUSEWHEEL:
@@ -64,6 +72,7 @@ CMenuLoop::SHit CMenuLoop::HitTest(POINT screen) const {
       return SHit{Where::kDropDown, CMenuLayout::DropDownItemAt(m_popup, p)};
     }
   }
+  if (m_bar == nullptr) return SHit{};
   POINT origin{0, 0};
   if (!ClientToScreen(m_frame, &origin)) return SHit{};
   const int barTop = origin.y - MenuBarHeight(m_frame);
@@ -155,7 +164,7 @@ void CMenuLoop::OnKeyDown(int vk, bool repeat) {
       m_done = true;
       return;
     case VK_ESCAPE:
-      if (DropDown() != nullptr) {
+      if (DropDown() != nullptr && m_bar != nullptr) {
         CloseDropDown();
         m_openMode = false;
         SendSelect();

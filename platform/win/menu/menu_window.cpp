@@ -69,6 +69,16 @@ BOOL EndMenu() {
   return TRUE;
 }
 
+BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int /*reserved*/, HWND owner,
+                    const RECT* /*rect*/) {
+  if (CMenuLoop::Current() != nullptr || !IsLive(owner) || GetMenuItemCount(menu) <= 0) {
+    return FALSE;
+  }
+  const UINT command = CMenuLoop::TrackPopup(menu, flags, POINT{x, y}, owner);
+  if ((flags & TPM_RETURNCMD) != 0) return static_cast<BOOL>(command);
+  return TRUE;
+}
+
 bool InstallMenuSystem() {
   if (!menus::CDropDown::Register()) return false;
   MenuHooks hooks;

@@ -115,7 +115,10 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_SYSKEYDOWN:
-      if (static_cast<int>(wParam) == VK_F10) {
+      if (static_cast<int>(wParam) == VK_F10 && GetKeyState(VK_SHIFT) < 0) {
+        // Shift+F10 is the keyboard's way to the context menu.
+        SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), -1);
+      } else if (static_cast<int>(wParam) == VK_F10) {
         HWND top = TopLevelOf(hwnd);
         if (top->menu != nullptr && s.menuHooks.track != nullptr) {
           s.menuHooks.track(top, 1, POINT{0, 0}, 0);
@@ -143,6 +146,28 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_KEYDOWN:
       if (static_cast<int>(wParam) == VK_F1) SendMessageA(hwnd, WM_HELP, 0, 0);
+      return 0;
+    case WM_KEYUP:
+      // The Menu key asks for the context menu where the keyboard is.
+      if (static_cast<int>(wParam) == VK_APPS) {
+        SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), -1);
+      }
+      return 0;
+    case WM_RBUTTONUP:
+      // A right click, pressed and released here, asks for the context menu
+      // at the pointer, in screen coordinates.
+      if (s.rightClicked == hwnd) {
+        s.rightClicked = nullptr;
+        POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ClientToScreen(hwnd, &p);
+        SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd),
+                     MAKELPARAM(static_cast<UINT>(p.x), static_cast<UINT>(p.y)));
+      }
+      return 0;
+    case WM_CONTEXTMENU:
+      // Left alone, it goes up to the parent, which may have a menu for
+      // the whole of itself.
+      if (hwnd->parent != nullptr) return SendMessageA(hwnd->parent, message, wParam, lParam);
       return 0;
     case WM_HELP:
       // Help goes up to whoever answers it: the frame, in the end.

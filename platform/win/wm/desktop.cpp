@@ -45,8 +45,13 @@ void TellIcon(HWND top) {
 void DescribeToHost(HWND top) {
   host::SurfaceRole role;
   // A window with an owner is one of its dialogs, as every owned window of
-  // the program is; it stays above the owner and goes with it.
-  role.kind = top->owner != nullptr ? host::SurfaceKind::kDialog : host::SurfaceKind::kNormal;
+  // the program is; it stays above the owner and goes with it. A pop-up
+  // without a caption is a menu, which the window manager leaves alone.
+  if ((top->style & WS_POPUP) != 0 && (top->style & WS_CAPTION) == 0) {
+    role.kind = host::SurfaceKind::kPopup;
+  } else if (top->owner != nullptr) {
+    role.kind = host::SurfaceKind::kDialog;
+  }
   role.owner = top->owner != nullptr ? top->owner->hostId : host::kNoSurface;
   // The title-bar buttons come with the system menu, as the classic
   // captions draw them.

@@ -76,7 +76,12 @@ HWND SetActiveWindow(HWND hwnd) {
   HWND old = IsLive(s.active) ? s.active : nullptr;
   if (!IsLive(hwnd)) return old;
   HWND top = TopLevelOf(hwnd);
-  if (top == old || (top->style & WS_DISABLED) != 0 || !IsShowing(top)) return old;
+  // A window that never activates (a pop-up menu) leaves the keyboard
+  // where it is.
+  if (top == old || (top->style & WS_DISABLED) != 0 || (top->exStyle & WS_EX_NOACTIVATE) != 0 ||
+      !IsShowing(top)) {
+    return old;
+  }
   if (old != nullptr) {
     SendMessageA(old, WM_NCACTIVATE, FALSE, 0);
     SendMessageA(old, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(top));

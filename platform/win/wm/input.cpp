@@ -126,6 +126,11 @@ void HandleMouse(const host::Event& e, HWND top) {
   }
   const POINT client{e.x, e.y - bar};
   HWND target = HitTest(top, client, screen);
+  if (e.button == host::MouseButton::kRight && down) s.rightPressed = target;
+  if (e.button == host::MouseButton::kRight && up) {
+    s.rightClicked = s.rightPressed == target ? target : nullptr;
+    s.rightPressed = nullptr;
+  }
   POINT p = screen;
   ScreenToClient(target, &p);
   UINT message = WM_MOUSEMOVE;

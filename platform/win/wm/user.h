@@ -144,6 +144,9 @@ HWND GetWindow(HWND hwnd, UINT relation);
 HWND GetTopWindow(HWND hwnd);
 HWND GetAncestorTopLevel(HWND hwnd);
 HWND GetDlgItem(HWND parent, int id);
+// The newest top-level window of class `className` captioned `windowName`;
+// a null argument matches any.
+HWND FindWindowA(LPCSTR className, LPCSTR windowName);
 int GetDlgCtrlID(HWND hwnd);
 
 // Called for each window right after it is allocated, before its first

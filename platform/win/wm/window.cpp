@@ -47,6 +47,8 @@ void SendNcDestroyAndFree(HWND hwnd) {
   if (s.focus == hwnd) s.focus = nullptr;
   if (s.capture == hwnd) s.capture = nullptr;
   if (s.active == hwnd) s.active = nullptr;
+  if (s.rightPressed == hwnd) s.rightPressed = nullptr;
+  if (s.rightClicked == hwnd) s.rightClicked = nullptr;
   ClearUpdate(hwnd);
   if (hwnd->ncDirty) {
     hwnd->ncDirty = false;
@@ -273,6 +275,18 @@ HWND GetDlgItem(HWND parent, int id) {
 }
 
 int GetDlgCtrlID(HWND hwnd) { return IsLive(hwnd) ? hwnd->id : 0; }
+
+HWND FindWindowA(LPCSTR className, LPCSTR windowName) {
+  const WindowClass* cls = className != nullptr ? FindWindowClass(className) : nullptr;
+  if (className != nullptr && cls == nullptr) return nullptr;
+  const std::vector<HWND>& tops = WM().topLevels;
+  for (std::size_t i = tops.size(); i-- > 0;) {
+    HWND t = tops[i];
+    if (t->destroying || (cls != nullptr && t->cls != cls)) continue;
+    if (windowName == nullptr || t->text == windowName) return t;
+  }
+  return nullptr;
+}
 
 BOOL SetWindowTextA(HWND hwnd, LPCSTR text) {
   if (!IsLive(hwnd)) return FALSE;

@@ -109,8 +109,13 @@ struct Session {
   DWORD messageTime = 0;
   POINT cursor{};  // screen
   unsigned char keys[256] = {};
-  unsigned buttons = 0;         // MK_LBUTTON | MK_RBUTTON | MK_MBUTTON held
-  bool altAlone = false;        // Alt went down and no other key since
+  unsigned buttons = 0;   // MK_LBUTTON | MK_RBUTTON | MK_MBUTTON held
+  bool altAlone = false;  // Alt went down and no other key since
+  // A right click asks for a context menu only when its press and its
+  // release reach the same window: the window the press went to, then the
+  // one whose release follows it.
+  HWND rightPressed = nullptr;
+  HWND rightClicked = nullptr;
   bool raiseOnActivate = true;  // false while following the host's own focus change
   bool presentedOnce = false;
   std::uint64_t lastPresent = 0;

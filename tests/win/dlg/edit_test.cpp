@@ -1,6 +1,7 @@
 // The single-line edit in a dialog: typing and EN_CHANGE, the selection by
 // keys and mouse, deletion, the clipboard through the host, undo, read-only
 // and limited edits, alignment and scrolling, the caret and the border.
+#include "platform/win/menu/menu.h"
 #include "tests/win/dlg/dlg_fixture.h"
 
 namespace {
@@ -396,3 +397,114 @@ TEST_F(Edit, WithAutoScrollTheCaretStaysInSightAndWithoutTypingStopsAtTheEdge) {
 }
 
 }  // namespace
+
+// ---- The context menu ----------------------------------------------------------------
+
+class EditMenu : public Edit {
+ protected:
+  void RightClick(int id) {
+    const RECT r = RectIn(Item(id));
+    for (const auto type : {host::EventType::kMouseDown, host::EventType::kMouseUp}) {
+      host::Event e;
+      e.type = type;
+      e.surface = m_dialog->hostId;
+      e.x = r.left + 5;
+      e.y = r.top + 5;
+      e.button = host::MouseButton::kRight;
+      m_host.PushEvent(e);
+    }
+  }
+  // Whether Undo, Cut, Copy, Paste, Delete and Select All of the open menu
+  // are enabled, as "1" and "0".
+  static std::string States() {
+    HWND popup = FindWindowA("#32768", nullptr);
+    auto* menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+    std::string out;
+    for (const UINT k : {0U, 2U, 3U, 4U, 5U, 7U}) {
+      out += (GetMenuState(menu, k, MF_BYPOSITION) & MF_GRAYED) != 0 ? '0' : '1';
+    }
+    return out;
+  }
+};
+
+TEST_F(EditMenu, ItGraysWhatCannotBeDoneAndDoesWhatIsChosen) {
+  m_host.SetClipboardText("pasted");
+  SetDlgItemTextA(m_dialog, 100, "abc");
+  Focus(100);  // the whole text selected
+  std::string states;
+  // Shift+F10, then Cut by its letter.
+  Script({[&] {
+    states = States();
+    Type(m_dialog, "t");
+  }});
+  Tap(m_dialog, VK_F10, kShift);
+  Pump();
+  EXPECT_EQ(states, "011110");
+  EXPECT_EQ(Text(100), "");
+  EXPECT_EQ(m_host.GetClipboardText(), "abc");
+  // A right click: only Undo and Paste are left to do; Undo it is.
+  Script({[&] {
+    states = States();
+    Type(m_dialog, "u");
+  }});
+  RightClick(100);
+  Pump();
+  EXPECT_EQ(states, "100100");
+  EXPECT_EQ(Text(100), "abc");
+  // A read-only edit copies and nothing else. The Menu key opens the menu
+  // over the middle of the edit.
+  Focus(101);
+  RECT place{};
+  Script({[&] {
+    states = States();
+    GetWindowRect(FindWindowA("#32768", nullptr), &place);
+    Tap(m_dialog, VK_ESCAPE);
+  }});
+  Tap(m_dialog, VK_APPS);
+  Pump();
+  EXPECT_EQ(states, "001000");
+  RECT edit{};
+  GetWindowRect(Item(101), &edit);
+  EXPECT_EQ(place.left, (edit.left + edit.right) / 2);
+  EXPECT_EQ(place.top, (edit.top + edit.bottom) / 2);
+  EXPECT_EQ(Text(101), "fixed");
+  EXPECT_TRUE(IsWindow(m_dialog));  // Escape closed the menu, not the dialog
+}
+
+TEST_F(EditMenu, NoneOpensOnADisabledEditOrForAPressElsewhereAndADialogThatGoesEndsIt) {
+  bool opened = false;
+  auto note = [&] {
+    opened = FindWindowA("#32768", nullptr) != nullptr;
+    Tap(m_dialog, VK_ESCAPE);
+  };
+  EnableWindow(Item(103), FALSE);
+  Script({note});
+  RightClick(103);
+  Pump();
+  EXPECT_FALSE(opened);
+  // Pressed on one edit and released over another: no click.
+  Script({note});
+  const RECT a = RectIn(Item(100));
+  const RECT b = RectIn(Item(102));
+  host::Event e;
+  e.surface = m_dialog->hostId;
+  e.button = host::MouseButton::kRight;
+  e.type = host::EventType::kMouseDown;
+  e.x = a.left + 5;
+  e.y = a.top + 5;
+  m_host.PushEvent(e);
+  e.type = host::EventType::kMouseUp;
+  e.x = b.left + 5;
+  e.y = b.top + 5;
+  m_host.PushEvent(e);
+  Pump();
+  EXPECT_FALSE(opened);
+  // The dialog destroyed under its edit's open menu.
+  Focus(100);
+  Script({[&] { DestroyWindow(m_dialog); }});
+  Tap(m_dialog, VK_F10, kShift);
+  Pump();
+  EXPECT_FALSE(IsWindow(m_dialog));
+  EXPECT_EQ(FindWindowA("#32768", nullptr), nullptr);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
