@@ -70,9 +70,30 @@ void PaintEverything() {
   }
 }
 
+// A context menu: a top-level menu window, which no command takes for a
+// dialog.
+bool IsMenuWindow(HWND top) { return ClassOf(top) == "#32768"; }
+
+// The window's pixels as the screen shows them: with an open context menu
+// over them where it lies on the window.
 bool WriteSurface(HWND top, const std::string& path) {
   const Surface* s = top->surface;
-  return host::WritePngFile(path, s->pixels.data(), s->width, s->height, s->Stride());
+  std::vector<std::uint32_t> pixels = s->pixels;
+  HWND menu = FindWindowA("#32768", nullptr);
+  if (menu != nullptr && IsWindowVisible(menu)) {
+    const Surface* m = menu->surface;
+    const POINT at = SurfaceOrigin(menu);
+    const POINT origin = SurfaceOrigin(top);
+    const int dx = at.x - origin.x;
+    const int dy = at.y - origin.y;
+    for (int y = std::max(0, dy); y < std::min(s->height, dy + m->height); ++y) {
+      for (int x = std::max(0, dx); x < std::min(s->width, dx + m->width); ++x) {
+        pixels[static_cast<size_t>(y) * s->width + x] =
+            m->pixels[static_cast<size_t>(y - dy) * m->width + (x - dx)];
+      }
+    }
+  }
+  return host::WritePngFile(path, pixels.data(), s->width, s->height, s->Stride());
 }
 
 }  // namespace
@@ -96,7 +117,8 @@ HWND CDriver::OpenDialog() const {
   const std::vector<HWND>& tops = WM().topLevels;
   for (size_t i = tops.size(); i-- > 0;) {
     HWND t = tops[i];
-    if ((frame == nullptr || t != frame->m_hWnd) && IsWindowVisible(t) && IsWindowEnabled(t)) {
+    if ((frame == nullptr || t != frame->m_hWnd) && !IsMenuWindow(t) && IsWindowVisible(t) &&
+        IsWindowEnabled(t)) {
       return t;
     }
   }

@@ -57,6 +57,31 @@ void PrintMenu(CSimFrame* frame, std::FILE* out) {
   }
 }
 
+// The menu window open now: a context menu of its own, else a drop-down
+// of the frame's bar.
+HWND OpenMenuWindow(CSimFrame* frame) {
+  if (HWND popup = FindWindowA("#32768", nullptr); popup != nullptr && IsWindowVisible(popup)) {
+    return popup;
+  }
+  if (frame == nullptr || !IsWindow(frame->m_hWnd)) return nullptr;
+  for (HWND c = GetWindow(frame->m_hWnd, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (ClassOf(c) == "#32768" && IsWindowVisible(c)) return c;
+  }
+  return nullptr;
+}
+
+void PrintPopupItems(HWND menuWindow, std::FILE* out) {
+  auto* menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+  for (int k = 0; k < GetMenuItemCount(menu); ++k) {
+    const UINT state = GetMenuState(menu, static_cast<UINT>(k), MF_BYPOSITION);
+    if ((state & MF_SEPARATOR) != 0) continue;
+    char text[256] = {};
+    GetMenuStringA(menu, static_cast<UINT>(k), text, sizeof text, MF_BYPOSITION);
+    std::fprintf(out, "popup-item %d \"%s\" enabled %d\n", k, text,
+                 (state & (MF_GRAYED | MF_DISABLED)) != 0 ? 0 : 1);
+  }
+}
+
 }  // namespace
 
 void Dump(CSimFrame* frame, HWND dialog, std::FILE* out) {
@@ -124,6 +149,7 @@ void Dump(CSimFrame* frame, HWND dialog, std::FILE* out) {
   } else {
     std::fprintf(out, "focus none\n");
   }
+  if (HWND menuWindow = OpenMenuWindow(frame)) PrintPopupItems(menuWindow, out);
   std::fprintf(out, "end\n");
   std::fflush(out);
 }

@@ -206,12 +206,43 @@ body_drawn() {
 until_true 10 body_drawn || fail "no body at the press point after Return: $WHY (see $SHOT)"
 
 # ---- 5. The colour dialog --------------------------------------------------------------
-step "step 5: a right press on the body opens its Properties; \"Color...\" there opens \"Color\", a dialog of the window that opened it"
+step "step 5: a right press on the body opens its Properties; its edits have a context menu; \"Color...\" there opens \"Color\", a dialog of the window that opened it"
 focus_main
 bounded xdotool mousemove "$(sx $PRESS_X)" "$(sy $PRESS_Y)" click 3 || fail "xdotool click failed"
 await_dialog PROPERTIES_ID "$PROPERTIES_TITLE"
 geometry "$PROPERTIES_ID" || fail "could not read the dialog's geometry"
-bounded xdotool mousemove $((WX + COLOR_BUTTON_X)) $((WY + COLOR_BUTTON_Y)) click 1 ||
+readonly DIALOG_X=$WX DIALOG_Y=$WY
+
+# The edit's context menu is a window of its own that openbox leaves alone
+# (override-redirect, so no frame and no place among the clients), at the
+# pointer, with the keyboard left to Properties.
+context_menu_shown() {
+  local id
+  for id in $(bounded xdotool search --onlyvisible --classname astrolathe 2>/dev/null); do
+    if bounded xwininfo -id "$id" | grep -q 'Override Redirect State: yes'; then
+      POPUP_ID=$id
+      return 0
+    fi
+  done
+  return 1
+}
+log "a right click in the X velocity opens the edit's menu there; Escape closes it"
+bounded xdotool mousemove $((DIALOG_X + VX_EDIT_X)) $((DIALOG_Y + VX_EDIT_Y)) click 3 ||
+  fail "xdotool click failed"
+until_true 5 context_menu_shown || fail "no pop-up menu of the program within 5 s of the right click"
+geometry "$POPUP_ID" || fail "could not read the pop-up menu's geometry"
+((WX == DIALOG_X + VX_EDIT_X && WY == DIALOG_Y + VX_EDIT_Y)) ||
+  fail "the pop-up menu is at ($WX, $WY), not at the pointer ($((DIALOG_X + VX_EDIT_X)), $((DIALOG_Y + VX_EDIT_Y)))"
+stacking | grep -qx "$POPUP_ID" && fail "openbox manages the pop-up menu as a client window"
+[[ $(active_window) == "$PROPERTIES_ID" ]] ||
+  fail "with the menu open the active window is $(active_window), not Properties ($PROPERTIES_ID)"
+shot
+bounded xdotool key Escape || fail "xdotool key failed"
+popup_gone() { ! context_menu_shown; }
+until_true 5 popup_gone || fail "the pop-up menu is still open 5 s after Escape (see $SHOT)"
+window_shown "$PROPERTIES_TITLE" || fail "Escape in the pop-up menu closed Properties too"
+
+bounded xdotool mousemove $((DIALOG_X + COLOR_BUTTON_X)) $((DIALOG_Y + COLOR_BUTTON_Y)) click 1 ||
   fail "xdotool click failed"
 await_dialog COLOR_ID "$COLOR_TITLE"
 check_dialog_hints "Color" "$COLOR_ID" "$PROPERTIES_ID $MAIN_ID" close

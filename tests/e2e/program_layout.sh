@@ -35,6 +35,9 @@ readonly FACE=C0C0C0 BLACK=000000 WHITE=FFFFFF
 # dialog's "Color..." button at (16, 145), 30 by 14 units, has its centre
 # here in the dialog's client pixels.
 readonly COLOR_BUTTON_X=$(((16 + 15) * 6 / 4)) COLOR_BUTTON_Y=$(((145 + 7) * 13 / 8))
+# A point in its X velocity edit, at (19, 106), 64 by 13 units, left of the
+# up-down arrows that share its right end.
+readonly VX_EDIT_X=$(((19 + 20) * 6 / 4)) VX_EDIT_Y=$(((106 + 6) * 13 / 8))
 # Its Remove button, at (51, 145), 42 by 14 units.
 readonly REMOVE_BUTTON_X=$(((51 + 21) * 6 / 4)) REMOVE_BUTTON_Y=$COLOR_BUTTON_Y
 

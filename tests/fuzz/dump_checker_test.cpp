@@ -84,6 +84,13 @@ TEST(DumpReader, ReadsTheFieldsOfADump) {
   const SDump b = WithBody("scene", false);
   EXPECT_EQ(b.bodies[0].rect.right - b.bodies[0].rect.left,
             2 * (b.bodies[0].centre.x - b.bodies[0].rect.left));
+  // An edit's context menu, open with the whole text selected.
+  const std::vector<SDumpPopupItem> items = Dumps("edit-menu").at(1).popupItems;
+  ASSERT_EQ(items.size(), 6U);
+  EXPECT_EQ(items[1].index, 2);
+  EXPECT_EQ(items[1].text, "Cu&t");
+  EXPECT_TRUE(items[1].enabled);
+  EXPECT_FALSE(items[5].enabled);
 }
 
 TEST(DumpReader, RefusesWhatIsNoDump) {

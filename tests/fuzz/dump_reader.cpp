@@ -140,6 +140,14 @@ bool CDumpReader::ReadLine(const std::string& line, SDump* d, std::string* error
       d->focus = id;
       ok = true;
     }
+  } else if (tag == "popup-item") {
+    SDumpPopupItem item;
+    std::string before, after;
+    ok = Quoted(line, " enabled ", &before, &item.text, &after) && Words(before).size() == 2 &&
+         ToInt(Words(before)[1], &item.index) && Words(after).size() == 2 &&
+         Words(after)[0] == "enabled" && (Words(after)[1] == "0" || Words(after)[1] == "1");
+    item.enabled = ok && Words(after)[1] == "1";
+    d->popupItems.push_back(item);
   } else if (tag == "dialog-line") {
     SDumpLine l;
     std::string before, after;

@@ -35,6 +35,12 @@ struct SDumpLine {
   std::string text;
 };
 
+struct SDumpPopupItem {
+  int index = 0;  // the item's position in its menu
+  std::string text;
+  bool enabled = false;
+};
+
 struct SDump {
   std::string frame;  // the frame line as printed
   double t = 0, dt = 0, G = 0;
@@ -47,7 +53,8 @@ struct SDump {
   std::optional<std::string> dialog;        // none when no dialog is open
   std::vector<SDumpControl> dialogControls;
   std::vector<SDumpLine> dialogLines;
-  std::optional<int> focus;  // the focused control's id in the active window
+  std::optional<int> focus;                // the focused control's id in the active window
+  std::vector<SDumpPopupItem> popupItems;  // of the menu open now, if any
 };
 
 class CDumpReader {
