@@ -3,6 +3,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -62,7 +63,22 @@ std::string MatchFile(const char* family, bool bold, bool italic, int* index,
   return file;
 }
 
+// The face every text of the layer is laid out for, and where to get it.
+constexpr const char* kDesignFace = "Liberation Sans";
+constexpr const char* kDesignFacePackage = "fonts-liberation2";
+
 }  // namespace
+
+std::string CFontLibrary::MissingFaceMessage(const std::string& gotFamily, bool gotFile) {
+  std::string message = std::string("The font ") + kDesignFace + " is not installed; ";
+  if (!gotFile) {
+    message += "no other font was found either, so no text can be shown.";
+  } else {
+    message += "using " + (gotFamily.empty() ? std::string("an unnamed font") : gotFamily) +
+               " instead, so some texts may not fit.";
+  }
+  return message + " The package " + kDesignFacePackage + " provides it.";
+}
 
 CFontLibrary& CFontLibrary::Instance() {
   static auto* library = new CFontLibrary;
@@ -85,10 +101,17 @@ std::string CFontLibrary::FindFile(bool bold, bool italic, int* index) {
   // missing we want its idea of the sans face, not a random substitute.
   std::string family;
   int faceIndex = 0;
-  std::string file = MatchFile("Liberation Sans", bold, italic, &faceIndex, &family);
-  if (file.empty() || family != "Liberation Sans") {
+  std::string file = MatchFile(kDesignFace, bold, italic, &faceIndex, &family);
+  if (file.empty() || family != kDesignFace) {
     faceIndex = 0;
+    family.clear();
     file = MatchFile("sans-serif", bold, italic, &faceIndex, &family);
+    // Said once, not for every style: the user can do something about it,
+    // and a program that shows other letters, or none, should say why.
+    if (!m_toldMissing) {
+      m_toldMissing = true;
+      std::fprintf(stderr, "%s\n", MissingFaceMessage(family, !file.empty()).c_str());
+    }
   }
   m_files[key] = std::make_pair(file, faceIndex);
   *index = faceIndex;

@@ -37,6 +37,11 @@ class CFontLibrary {
   // Drops every cached glyph of every face; for measuring the cold path.
   void ClearGlyphCaches();
 
+  // What the user is told, once, on standard error when Liberation Sans is
+  // not to be had: the face fontconfig gave instead (`gotFile` false when it
+  // gave none) and the package that provides the missing one.
+  static std::string MissingFaceMessage(const std::string& gotFamily, bool gotFile);
+
  private:
   CFontLibrary();
   std::string FindFile(bool bold, bool italic, int* index);
@@ -44,6 +49,7 @@ class CFontLibrary {
   FT_Library m_library = nullptr;
   std::map<std::tuple<int, bool, bool>, std::unique_ptr<CFontFace>> m_faces;
   std::map<std::pair<bool, bool>, std::pair<std::string, int>> m_files;
+  bool m_toldMissing = false;
 };
 
 }  // namespace gdi
