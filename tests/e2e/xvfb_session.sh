@@ -178,6 +178,9 @@ openbox_managing() {
 # the program itself (a sanitizer build); only libdbus's own is set aside.
 start_program() {
   unset WAYLAND_DISPLAY
+  # The desktop's own scale would change every size the tests expect; a
+  # test that wants one sets it on the program's command line.
+  unset GDK_SCALE
   export SDL_VIDEODRIVER=x11
   export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$HERE/lsan.supp"
   "$@" >"$WORK/astrolathe.log" 2>&1 &

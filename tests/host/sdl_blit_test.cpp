@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -48,6 +49,30 @@ TEST_P(SdlBlit, CopiesTheRectangleIntoAnyFormat) {
     for (int x = 0; x < 8; ++x) {
       const bool in = x >= 2 && x < 7 && y >= 1 && y < 4;
       EXPECT_EQ(ReadPixel(target, x, y), in ? source[static_cast<size_t>(y) * 10 + x] : 0U)
+          << x << "," << y;
+    }
+  }
+  SDL_FreeSurface(target);
+}
+
+// Each pixel a 3 by 3 block, and the copy 2 pixels wider and 1 taller than
+// the blocks reach: the last column and row fill the rest.
+TEST_P(SdlBlit, ScalesTheRectangleIntoAnyFormat) {
+  SDL_Surface* target = SDL_CreateRGBSurfaceWithFormat(0, 20, 14, 32, GetParam());
+  ASSERT_NE(target, nullptr) << SDL_GetError();
+  SDL_FillRect(target, nullptr, 0);
+  const std::uint32_t colours[] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF, 0xFFFF00};
+  std::vector<std::uint32_t> source(7 * 5);
+  for (size_t i = 0; i < source.size(); ++i) source[i] = colours[i % 5];
+  const host::Rect rect{1, 1, 4, 3};
+  ASSERT_TRUE(
+      host::BlitScaledToSurface(target, source.data(), 7 * 4, rect, 3, 4 * 3 + 2, 3 * 3 + 1));
+  for (int y = 0; y < 14; ++y) {
+    for (int x = 0; x < 20; ++x) {
+      const bool in = x >= 3 && x < 3 + 14 && y >= 3 && y < 3 + 10;
+      const int sx = std::min(x / 3, 4);
+      const int sy = std::min(y / 3, 3);
+      EXPECT_EQ(ReadPixel(target, x, y), in ? source[static_cast<size_t>(sy) * 7 + sx] : 0U)
           << x << "," << y;
     }
   }

@@ -2,6 +2,7 @@
 // real SDL windows, surfaces and event queue, without a display.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -25,8 +26,20 @@ using host::SurfaceId;
 
 class SdlHost : public ::testing::Test {
  protected:
-  void SetUp() override {
+  // At the scale of the user's desktop unless a test says otherwise: none.
+  void SetUp() override { Start(nullptr); }
+  void TearDown() override {
+    m_host.reset();
+    unsetenv("GDK_SCALE");
+  }
+
+  void Start(const char* gdk_scale) {
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    if (gdk_scale != nullptr) {
+      setenv("GDK_SCALE", gdk_scale, 1);
+    } else {
+      unsetenv("GDK_SCALE");
+    }
     std::string error;
     m_host = CSdlHost::Create(&error);
     ASSERT_NE(m_host, nullptr) << error;
@@ -57,6 +70,13 @@ class SdlHost : public ::testing::Test {
     event.motion.x = x;
     event.motion.y = y;
     return event;
+  }
+
+  // Reads back one pixel of a window's surface as 0x00RRGGBB.
+  static std::uint32_t PixelOf(SDL_Surface* surface, int x, int y) {
+    const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<Uint8*>(surface->pixels) +
+                                                             y * surface->pitch);
+    return row[x] & 0xFFFFFFU;
   }
 
   std::unique_ptr<CSdlHost> m_host;
@@ -285,6 +305,154 @@ TEST_F(SdlHost, ScreenFacts) {
   EXPECT_GE(m_host->FrameIntervalMs(), 1);
   const std::uint64_t before = m_host->NowMs();
   EXPECT_GE(m_host->NowMs(), before);
+}
+
+// Twice the size, as GDK_SCALE=2 asks: the offscreen driver's screen has
+// room for the small surfaces here at that scale.
+class SdlHostAtScale2 : public SdlHost {
+ protected:
+  void SetUp() override { Start("2"); }
+};
+
+TEST_F(SdlHostAtScale2, EachSurfacePixelIsATwoByTwoBlock) {
+  const SurfaceId id = m_host->CreateSurface(64, 48, "");
+  EXPECT_EQ(m_host->Scale(), 2);
+  m_host->Show(id, true);
+  int width = 0;
+  int height = 0;
+  SDL_GetWindowSize(WindowOf(id), &width, &height);
+  EXPECT_EQ(width, 128);
+  EXPECT_EQ(height, 96);
+  SDL_Surface* target = SDL_GetWindowSurface(WindowOf(id));
+  ASSERT_NE(target, nullptr);
+  ASSERT_EQ(target->format->format, SDL_PIXELFORMAT_RGB888);
+  ASSERT_EQ(target->w, 128);
+  SDL_FillRect(target, nullptr, 0);
+  std::vector<std::uint32_t> pixels(64 * 48);
+  for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<std::uint32_t>(i) | 0x400000U;
+  const Rect rects[] = {{1, 2, 28, 28}, {50, 40, 28, 28}};
+  m_host->Present(id, pixels.data(), 64, 48, 64 * 4, rects, 2);
+  int wrong = 0;
+  for (int y = 0; y < 96; ++y) {
+    for (int x = 0; x < 128; ++x) {
+      const int sx = x / 2;
+      const int sy = y / 2;
+      const bool in = (sx >= 1 && sx < 29 && sy >= 2 && sy < 30) || (sx >= 50 && sy >= 40);
+      if (PixelOf(target, x, y) != (in ? pixels[static_cast<size_t>(sy) * 64 + sx] : 0U)) ++wrong;
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+}
+
+TEST_F(SdlHostAtScale2, AWindowOfNoMultipleOfTheScaleIsFilledToItsEdges) {
+  const SurfaceId id = m_host->CreateSurface(8, 6, "");
+  m_host->Show(id, true);
+  // As a window manager that maximizes it might.
+  SDL_SetWindowSize(WindowOf(id), 17, 13);
+  SDL_Surface* target = SDL_GetWindowSurface(WindowOf(id));
+  ASSERT_NE(target, nullptr);
+  ASSERT_EQ(target->w, 17);
+  SDL_FillRect(target, nullptr, 0x00FF00FFU);
+  std::vector<std::uint32_t> pixels(8 * 6);
+  for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<std::uint32_t>(i);
+  const Rect all{0, 0, 8, 6};
+  m_host->Present(id, pixels.data(), 8, 6, 8 * 4, &all, 1);
+  for (int y = 0; y < 13; ++y) {
+    for (int x = 0; x < 17; ++x) {
+      const size_t source = static_cast<size_t>(std::min(y / 2, 5)) * 8 + std::min(x / 2, 7);
+      EXPECT_EQ(PixelOf(target, x, y), pixels[source]) << x << "," << y;
+    }
+  }
+}
+
+TEST_F(SdlHostAtScale2, ThePointerAndTheWindowManagerSpeakInSurfacePixels) {
+  const SurfaceId id = m_host->CreateSurface(64, 48, "a");
+  const Uint32 window_id = m_host->WindowIdOf(id);
+  Drain();
+  SDL_Event motion = Motion(window_id, 2 * 10 + 1, 2 * 7 + 1);
+  SDL_Event press;
+  std::memset(&press, 0, sizeof(press));
+  press.type = SDL_MOUSEBUTTONDOWN;
+  press.button.windowID = window_id;
+  press.button.button = SDL_BUTTON_LEFT;
+  press.button.x = 2 * 10;
+  press.button.y = 2 * 7;
+  // A drag that went on past the window's left and top edges.
+  SDL_Event outside = Motion(window_id, -1, -3);
+  SDL_Event moved = WindowEvent(id, SDL_WINDOWEVENT_MOVED);
+  moved.window.data1 = 101;
+  moved.window.data2 = 51;
+  SDL_Event resized = WindowEvent(id, SDL_WINDOWEVENT_SIZE_CHANGED);
+  resized.window.data1 = 129;
+  resized.window.data2 = 97;
+  for (SDL_Event* event : {&motion, &press, &outside, &moved, &resized}) SDL_PushEvent(event);
+
+  Event event;
+  ASSERT_TRUE(m_host->PollEvent(&event));
+  EXPECT_EQ(event.type, EventType::kMouseMove);
+  EXPECT_EQ(event.x, 10);
+  EXPECT_EQ(event.y, 7);
+  ASSERT_TRUE(m_host->PollEvent(&event));
+  EXPECT_EQ(event.type, EventType::kMouseDown);
+  EXPECT_EQ(event.x, 10);
+  EXPECT_EQ(event.y, 7);
+  ASSERT_TRUE(m_host->PollEvent(&event));
+  EXPECT_EQ(event.x, -1);
+  EXPECT_EQ(event.y, -2);
+  ASSERT_TRUE(m_host->PollEvent(&event));
+  EXPECT_EQ(event.type, EventType::kMoved);
+  EXPECT_EQ(event.x, 50);
+  EXPECT_EQ(event.y, 25);
+  int x = 0;
+  int y = 0;
+  m_host->GetPosition(id, &x, &y);
+  EXPECT_EQ(x, 50);
+  EXPECT_EQ(y, 25);
+  ASSERT_TRUE(m_host->PollEvent(&event));
+  EXPECT_EQ(event.type, EventType::kResized);
+  EXPECT_EQ(event.width, 64);
+  EXPECT_EQ(event.height, 48);
+
+  // And the other way.
+  m_host->SetPosition(id, 30, 20);
+  SDL_GetWindowPosition(WindowOf(id), &x, &y);
+  EXPECT_EQ(x, 60);
+  EXPECT_EQ(y, 40);
+  m_host->GetPosition(id, &x, &y);
+  EXPECT_EQ(x, 30);
+  EXPECT_EQ(y, 20);
+  m_host->Resize(id, 10, 5);
+  SDL_GetWindowSize(WindowOf(id), &x, &y);
+  EXPECT_EQ(x, 20);
+  EXPECT_EQ(y, 10);
+  // A menu of the window, wherever the window manager put that, lies on
+  // its blocks.
+  Drain();
+  moved = WindowEvent(id, SDL_WINDOWEVENT_MOVED);
+  moved.window.data1 = 101;
+  moved.window.data2 = 50;
+  SDL_PushEvent(&moved);
+  ASSERT_TRUE(m_host->PollEvent(&event));
+  EXPECT_EQ(event.x, 50);
+  EXPECT_EQ(event.y, 25);
+  const SurfaceId menu = m_host->CreateSurface(10, 10, "");
+  host::SurfaceRole role;
+  role.kind = host::SurfaceKind::kPopup;
+  role.owner = id;
+  m_host->SetRole(menu, role);
+  m_host->SetPosition(menu, 60, 30);
+  SDL_GetWindowPosition(WindowOf(menu), &x, &y);
+  EXPECT_EQ(x, 121);
+  EXPECT_EQ(y, 60);
+  m_host->GetPosition(menu, &x, &y);
+  EXPECT_EQ(x, 60);
+  EXPECT_EQ(y, 30);
+
+  SDL_Rect screen{};
+  ASSERT_EQ(SDL_GetDisplayUsableBounds(0, &screen), 0);
+  const Rect work = m_host->GetWorkArea();
+  EXPECT_EQ(work.width, screen.w / 2);
+  EXPECT_EQ(work.height, screen.h / 2);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 
 #if defined(SDL_VIDEO_DRIVER_X11)
@@ -15,6 +16,7 @@
 #include "platform/host/sdl/sdl_display.h"
 #include "platform/host/sdl/sdl_events.h"
 #include "platform/host/sdl/sdl_keys.h"
+#include "platform/host/sdl/sdl_scale.h"
 #include "platform/host/sdl/sdl_x11.h"
 
 namespace host {
@@ -26,6 +28,15 @@ constexpr int kMaxWindowSide = 16384;
 bool g_hostAlive = false;
 
 int ClampSide(int side) { return std::clamp(side, 1, kMaxWindowSide); }
+
+// Screen pixels to surface pixels: the surface pixel whose block holds the
+// screen pixel, also left of and above a window, where a drag that left it
+// goes on.
+int FloorDiv(long long value, int divisor) {
+  const long long quotient = value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
+  return static_cast<int>(std::clamp<long long>(quotient, INT_MIN, INT_MAX));
+}
+int CeilDiv(long long value, int divisor) { return -FloorDiv(-value, divisor); }
 
 int FrameIntervalOfDisplay() {
   SDL_DisplayMode mode;
@@ -102,16 +113,59 @@ CSdlHost::SWindow* CSdlHost::Find(SurfaceId id) {
   return it == m_windows.end() ? nullptr : &it->second;
 }
 
+// The desktop's scale is read through the first window, since on X11 its
+// resources come with SDL's connection to the display, which only a window
+// hands out. The work area, not the whole screen, is what the main window
+// has to fit in: beyond it, it would reach under the desktop's panels.
+void CSdlHost::SettleScale(SDL_Window* window, int width, int height) {
+  m_scaleSettled = true;
+  SDL_Rect area{};
+  if (SDL_GetDisplayUsableBounds(0, &area) != 0 && SDL_GetDisplayBounds(0, &area) != 0) area = {};
+  const std::string dpi = X11XftDpi(window);
+  m_scale = ChooseScale(std::getenv("GDK_SCALE"), dpi.c_str(), area.w, area.h, ClampSide(width),
+                        ClampSide(height));
+}
+
+int CSdlHost::ScreenSide(int side) const {
+  return static_cast<int>(
+      std::min<long long>(static_cast<long long>(ClampSide(side)) * m_scale, kMaxWindowSide));
+}
+
+int CSdlHost::ToScreen(int coordinate, int phase) const {
+  return static_cast<int>(std::clamp<long long>(
+      static_cast<long long>(coordinate) * m_scale + phase, INT_MIN, INT_MAX));
+}
+
+void CSdlHost::TakeScreenPosition(SWindow* window, int x, int y) const {
+  window->x = FloorDiv(x, m_scale);
+  window->y = FloorDiv(y, m_scale);
+  window->phaseX = static_cast<int>(x - static_cast<long long>(window->x) * m_scale);
+  window->phaseY = static_cast<int>(y - static_cast<long long>(window->y) * m_scale);
+}
+
 SurfaceId CSdlHost::CreateSurface(int width, int height, const std::string& caption) {
   if (m_nextId == kNoSurface) return kNoSurface;
   SDL_Window* window =
       SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                       ClampSide(width), ClampSide(height), SDL_WINDOW_HIDDEN);
+                       ScreenSide(width), ScreenSide(height), SDL_WINDOW_HIDDEN);
   if (window == nullptr) return kNoSurface;
+  if (!m_scaleSettled) {
+    SettleScale(window, width, height);
+    // Still hidden, so nobody sees it grow; SDL centred it for its old
+    // size, and so it is centred again for the new one.
+    if (m_scale > 1) {
+      SDL_SetWindowSize(window, ScreenSide(width), ScreenSide(height));
+      SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+  }
   PositionX11WindowByClient(window);
   const SurfaceId id = m_nextId++;
-  m_windows[id].window = window;
-  SDL_GetWindowPosition(window, &m_windows[id].x, &m_windows[id].y);
+  SWindow& made = m_windows[id];
+  made.window = window;
+  int x = 0;
+  int y = 0;
+  SDL_GetWindowPosition(window, &x, &y);
+  TakeScreenPosition(&made, x, y);
   m_byWindowId[SDL_GetWindowID(window)] = id;
   return id;
 }
@@ -150,20 +204,30 @@ void CSdlHost::Resize(SurfaceId id, int width, int height) {
   // A window the user may not resize but the window manager may maximize
   // can still be made no smaller than the program makes it.
   if (!window->role.sizingBorder && window->state == SurfaceState::kNormal) {
-    SDL_SetWindowMinimumSize(window->window, ClampSide(width), ClampSide(height));
+    SDL_SetWindowMinimumSize(window->window, ScreenSide(width), ScreenSide(height));
   }
-  SDL_SetWindowSize(window->window, ClampSide(width), ClampSide(height));
+  SDL_SetWindowSize(window->window, ScreenSide(width), ScreenSide(height));
 }
 
 void CSdlHost::SetPosition(SurfaceId id, int x, int y) {
   SWindow* window = Find(id);
   if (window == nullptr) return;
+  // A window with an owner goes on the owner's blocks, so that a menu or a
+  // dialog lines up with the pixels of the window it belongs to, wherever
+  // the window manager put that one.
+  const SWindow* owner = window->role.owner != id ? Find(window->role.owner) : nullptr;
+  window->phaseX = owner != nullptr ? owner->phaseX : 0;
+  window->phaseY = owner != nullptr ? owner->phaseY : 0;
+  window->x = x;
+  window->y = y;
+  const int screen_x = ToScreen(x, window->phaseX);
+  const int screen_y = ToScreen(y, window->phaseY);
   // SDL takes the window manager's frame off the position it is given,
   // once it knows the frame, as if the frame were placed; ours is the
   // client area's own (see PositionX11WindowByClient).
-  if (!MoveX11Window(window->window, x, y)) SDL_SetWindowPosition(window->window, x, y);
-  window->x = x;
-  window->y = y;
+  if (!MoveX11Window(window->window, screen_x, screen_y)) {
+    SDL_SetWindowPosition(window->window, screen_x, screen_y);
+  }
 }
 
 void CSdlHost::GetPosition(SurfaceId id, int* x, int* y) {
@@ -231,7 +295,8 @@ void CSdlHost::MakePopup(SurfaceId id, SWindow* window) {
   int h = 0;
   SDL_GetWindowSize(window->window, &w, &h);
   SDL_Window* popup = SDL_CreateWindow(
-      SDL_GetWindowTitle(window->window), window->x, window->y, w, h,
+      SDL_GetWindowTitle(window->window), ToScreen(window->x, window->phaseX),
+      ToScreen(window->y, window->phaseY), w, h,
       SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR);
   if (popup == nullptr) return;  // it stays an ordinary window
   m_byWindowId.erase(SDL_GetWindowID(window->window));
@@ -274,13 +339,29 @@ void CSdlHost::Present(SurfaceId id, const std::uint32_t* pixels, int width, int
   if (target == nullptr) return;
   if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
   m_updateRects.clear();
-  const int clip_width = std::min(width, target->w);
-  const int clip_height = std::min(height, target->h);
+  // The part of the surface the window shows: all of it, unless the window
+  // manager made the window smaller and the layer has yet to follow.
+  const int n = m_scale;
+  const int shown_width = std::min(width, CeilDiv(target->w, n));
+  const int shown_height = std::min(height, CeilDiv(target->h, n));
+  // A window manager may give a size that is no multiple of the scale (a
+  // maximized window): the surface's last column and row fill the strip
+  // left over, rather than leave it unpainted.
+  const bool fill_right = target->w / n == width;
+  const bool fill_bottom = target->h / n == height;
   for (int i = 0; i < count; ++i) {
     Rect clipped{};
-    if (!ClipRect(rects[i], clip_width, clip_height, &clipped)) continue;
-    if (!BlitToSurface(target, pixels, stride, clipped)) break;
-    m_updateRects.push_back({clipped.x, clipped.y, clipped.width, clipped.height});
+    if (!ClipRect(rects[i], shown_width, shown_height, &clipped)) continue;
+    const int right = clipped.x + clipped.width;
+    const int bottom = clipped.y + clipped.height;
+    const int screen_right =
+        fill_right && right == width ? target->w : std::min(right * n, target->w);
+    const int screen_bottom =
+        fill_bottom && bottom == height ? target->h : std::min(bottom * n, target->h);
+    const SDL_Rect on_screen{clipped.x * n, clipped.y * n, screen_right - clipped.x * n,
+                             screen_bottom - clipped.y * n};
+    if (!BlitScaledToSurface(target, pixels, stride, clipped, n, on_screen.w, on_screen.h)) break;
+    m_updateRects.push_back(on_screen);
   }
   if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
   if (!m_updateRects.empty()) {
@@ -298,12 +379,14 @@ bool CSdlHost::Deliver(const SDL_Event& sdl, Event* event) {
   const auto it = m_byWindowId.find(window_id);
   if (it == m_byWindowId.end()) return false;
   event->surface = it->second;
+  ToSurfacePixels(event);
   SWindow* window = Find(it->second);
   SurfaceState state{};
   switch (event->type) {
     case EventType::kMoved:
-      window->x = event->x;
-      window->y = event->y;
+      TakeScreenPosition(window, event->x, event->y);
+      event->x = window->x;
+      event->y = window->y;
       return true;
     case EventType::kMinimized:
       state = SurfaceState::kMinimized;
@@ -320,6 +403,27 @@ bool CSdlHost::Deliver(const SDL_Event& sdl, Event* event) {
   if (state == window->state) return false;
   window->state = state;
   return true;
+}
+
+void CSdlHost::ToSurfacePixels(Event* event) const {
+  if (m_scale == 1) return;
+  switch (event->type) {
+    case EventType::kMouseMove:
+    case EventType::kMouseDown:
+    case EventType::kMouseUp:
+    case EventType::kMouseWheel:
+      event->x = FloorDiv(event->x, m_scale);
+      event->y = FloorDiv(event->y, m_scale);
+      return;
+    case EventType::kResized:
+      // A window has a size of at least one surface pixel, however thin
+      // the window manager made it.
+      event->width = std::max(1, FloorDiv(event->width, m_scale));
+      event->height = std::max(1, FloorDiv(event->height, m_scale));
+      return;
+    default:
+      return;
+  }
 }
 
 bool CSdlHost::PollEvent(Event* event) {
@@ -425,7 +529,12 @@ Rect CSdlHost::GetWorkArea() {
   if (SDL_GetDisplayUsableBounds(0, &bounds) != 0 && SDL_GetDisplayBounds(0, &bounds) != 0) {
     return {0, 0, 1024, 768};
   }
-  return {bounds.x, bounds.y, bounds.w, bounds.h};
+  // The surface pixels wholly inside it.
+  const int left = CeilDiv(bounds.x, m_scale);
+  const int top = CeilDiv(bounds.y, m_scale);
+  const int right = FloorDiv(static_cast<long long>(bounds.x) + bounds.w, m_scale);
+  const int bottom = FloorDiv(static_cast<long long>(bounds.y) + bounds.h, m_scale);
+  return {left, top, right - left, bottom - top};
 }
 
 std::uint32_t CSdlHost::WindowIdOf(SurfaceId id) const {

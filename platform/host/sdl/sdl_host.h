@@ -61,17 +61,35 @@ class CSdlHost final : public IHost {
   // feed SDL events in and look at a window's pixels.
   std::uint32_t WindowIdOf(SurfaceId id) const;
 
+  // How many screen pixels a side each surface pixel takes. The first
+  // surface, the program's main window, settles it for the session (see
+  // ChooseScale): the desktop's scale, lowered until that window fits the
+  // work area of the first display. Before that it is 1. Above the host
+  // nothing knows of it: sizes, positions, the work area and the pointer
+  // are all in surface pixels, which the host multiplies on the way to the
+  // screen and divides, rounding down, on the way back.
+  int Scale() const { return m_scale; }
+
  private:
   struct SWindow {
     SDL_Window* window = nullptr;
     SurfaceState state = SurfaceState::kNormal;
     SurfaceRole role;
-    int x = 0;  // where the client area was last asked to be or reported
-    int y = 0;
+    int x = 0;  // where the client area was last asked to be or reported,
+    int y = 0;  // in surface pixels
+    // How many screen pixels further it lies, 0 to the scale less 1: the
+    // window manager may put a window anywhere.
+    int phaseX = 0;
+    int phaseY = 0;
   };
 
   CSdlHost();
   SWindow* Find(SurfaceId id);
+  void SettleScale(SDL_Window* window, int width, int height);
+  int ScreenSide(int side) const;  // a window's side for a surface's, clamped
+  int ToScreen(int coordinate, int phase) const;
+  void TakeScreenPosition(SWindow* window, int x, int y) const;
+  void ToSurfacePixels(Event* event) const;
   void MakePopup(SurfaceId id, SWindow* window);
   // Routes a translated event to its surface; false when it is dropped.
   bool Deliver(const SDL_Event& sdl, Event* event);
@@ -81,6 +99,8 @@ class CSdlHost final : public IHost {
   std::map<SurfaceId, SWindow> m_windows;
   std::unordered_map<std::uint32_t, SurfaceId> m_byWindowId;
   SurfaceId m_nextId = 1;
+  int m_scale = 1;
+  bool m_scaleSettled = false;
   int m_frameIntervalMs = 16;
   int m_displayFd = -1;                          // the X11 connection, once known
   std::uint64_t m_lastPump = ~std::uint64_t{0};  // when the display server was last asked

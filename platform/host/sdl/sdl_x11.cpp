@@ -3,11 +3,13 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 
+#include <cstring>
 #include <vector>
 
 #if defined(ASTROLATHE_HOST_X11) && defined(SDL_VIDEO_DRIVER_X11)
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xresource.h>
 #include <X11/Xutil.h>
 #define ASTROLATHE_X11_PROPERTIES 1
 #endif
@@ -144,6 +146,30 @@ bool SetX11WindowIcon(SDL_Window* window, const IconImage* images, int count) {
   return true;
 }
 
+std::string X11XftDpi(SDL_Window* window) {
+  SX11Window x;
+  if (!X11Of(window, &x)) return {};
+  const char* resources = XResourceManagerString(x.display);
+  if (resources == nullptr) return {};
+  // Matched the way X resources are, so that a line such as "*dpi: 192"
+  // counts as well as "Xft.dpi: 192".
+  XrmInitialize();
+  XrmDatabase database = XrmGetStringDatabase(resources);
+  if (database == nullptr) return {};
+  char* type = nullptr;
+  XrmValue value{};
+  std::string dpi;
+  if (XrmGetResource(database, "Xft.dpi", "Xft.Dpi", &type, &value) == True &&
+      value.addr != nullptr) {
+    // The size counts the terminating NUL, when there is one.
+    const char* begin = value.addr;
+    const void* end = std::memchr(begin, '\0', value.size);
+    dpi.assign(begin, end != nullptr ? static_cast<const char*>(end) : begin + value.size);
+  }
+  XrmDestroyDatabase(database);
+  return dpi;
+}
+
 #else
 
 bool SetX11WindowRole(SDL_Window* /*window*/, const SurfaceRole& /*role*/) { return false; }
@@ -152,6 +178,7 @@ bool MoveX11Window(SDL_Window* /*window*/, int /*left*/, int /*top*/) { return f
 bool SetX11WindowIcon(SDL_Window* /*window*/, const IconImage* /*images*/, int /*count*/) {
   return false;
 }
+std::string X11XftDpi(SDL_Window* /*window*/) { return {}; }
 
 #endif
 

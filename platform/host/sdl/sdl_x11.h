@@ -1,9 +1,11 @@
 // What the window manager should know of a window and SDL has no call for,
 // said through the X11 handle SDL gives: its type, the functions and
-// decorations it offers, its icon at several sizes. Everything here does
-// nothing, and says so, where the window is not an X11 one or the program
-// was built without X11.
+// decorations it offers, its icon at several sizes; and what the desktop
+// says of its screen. Everything here does nothing, and says so, where the
+// window is not an X11 one or the program was built without X11.
 #pragma once
+
+#include <string>
 
 #include "platform/host/host.h"
 
@@ -27,5 +29,10 @@ bool MoveX11Window(SDL_Window* window, int left, int top);
 // Every image as one property, so that the window manager picks the size it
 // draws; false when that cannot be done here.
 bool SetX11WindowIcon(SDL_Window* window, const IconImage* images, int count);
+
+// The Xft.dpi resource of the window's display, as the desktop set it in the
+// X resource database (the RESOURCE_MANAGER property, read when SDL opened
+// the display); "" when it is not set or the window is no X11 window.
+std::string X11XftDpi(SDL_Window* window);
 
 }  // namespace host
