@@ -5,9 +5,11 @@
 
 #include "platform/afx/cmd_target.h"
 #include "platform/afx/wnd.h"
-#include "platform/host/host.h"
 
 struct ResourceModule;
+namespace host {
+class IHost;  // handed down to the window system, never used here
+}
 
 class CWinThread : public CCmdTarget {
  public:
