@@ -15,7 +15,7 @@ LRESULT CButtonControl::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 CControl* CButtonControl::Make(HWND hwnd, const CREATESTRUCTA& cs) {
-  if ((static_cast<DWORD>(cs.style) & BS_TYPEMASK) == BS_GROUPBOX) return CGroupBox::Make(hwnd);
+  if (IsGroupBoxStyle(static_cast<DWORD>(cs.style))) return CGroupBox::Make(hwnd);
   // Every other kind is drawn and behaves as a push button.
   return new CButtonControl(hwnd);
 }

@@ -1,9 +1,11 @@
 #include "platform/win/ctl/control_classes.h"
 
 #include "platform/win/ctl/button_control.h"
+#include "platform/win/ctl/group_box.h"
 #include "platform/win/ctl/static_control.h"
 #include "platform/win/ctl/status_bar_control.h"
 #include "platform/win/ctl/trackbar.h"
+#include "platform/win/wm/wnd.h"
 
 namespace {
 
@@ -19,6 +21,8 @@ void Register(const char* name, WNDPROC proc) {
 
 void RegisterControlClasses() {
   Register("BUTTON", &ctl::CButtonControl::Proc);
+  // A group box lets its parent paint beneath it and the mouse through it.
+  SetClassTransparency("BUTTON", &ctl::IsGroupBoxStyle);
   Register("STATIC", &ctl::CStaticControl::Proc);
   Register(TRACKBAR_CLASSA, &ctl::CTrackbar::Proc);
   Register(STATUSCLASSNAMEA, &ctl::CStatusBarControl::Proc);

@@ -1,6 +1,12 @@
 #include "platform/win/ctl/group_box.h"
 
+#include "platform/win/wm/wnd.h"
+
 namespace ctl {
+
+bool IsGroupBox(HWND hwnd) {
+  return IsLive(hwnd) && IsOfClass(hwnd, "BUTTON") && IsGroupBoxStyle(hwnd->style);
+}
 
 LRESULT CGroupBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = CControl::OnMessage(message, wParam, lParam);

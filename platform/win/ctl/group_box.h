@@ -9,6 +9,11 @@
 
 namespace ctl {
 
+// The one test of what a group box is: by its style, for the BUTTON class
+// to tell the window manager at registration, and by its window.
+inline bool IsGroupBoxStyle(DWORD style) { return (style & BS_TYPEMASK) == BS_GROUPBOX; }
+bool IsGroupBox(HWND hwnd);
+
 class CGroupBox final : public CControl {
  public:
   static constexpr int kCaptionLeft = 8;

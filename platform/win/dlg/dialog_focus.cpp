@@ -3,6 +3,7 @@
 #include <cctype>
 #include <string>
 
+#include "platform/win/ctl/group_box.h"
 #include "platform/win/dlg/dialog_focus.h"
 #include "platform/win/wm/wnd.h"
 
@@ -16,21 +17,9 @@ bool OwnVisibleAndEnabled(HWND c) {
 
 bool IsTabStop(HWND c) { return OwnVisibleAndEnabled(c) && (c->style & WS_TABSTOP) != 0; }
 
-bool IsClass(HWND c, const std::string& name) {
-  if (c->cls == nullptr || c->cls->name.size() != name.size()) return false;
-  for (size_t i = 0; i < name.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(c->cls->name[i])) !=
-        std::tolower(static_cast<unsigned char>(name[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
 // Labels and group boxes never hold the focus, so the arrows pass them by.
 bool TakesFocus(HWND c) {
-  if (!OwnVisibleAndEnabled(c) || IsClass(c, "STATIC")) return false;
-  return !(IsClass(c, "BUTTON") && (c->style & BS_TYPEMASK) == BS_GROUPBOX);
+  return OwnVisibleAndEnabled(c) && !IsOfClass(c, "STATIC") && !ctl::IsGroupBox(c);
 }
 
 std::vector<HWND> LiveChildren(HWND dialog) {

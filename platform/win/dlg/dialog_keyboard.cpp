@@ -3,6 +3,7 @@
 #include <cctype>
 #include <string>
 
+#include "platform/win/ctl/group_box.h"
 #include "platform/win/dlg/dialog_focus.h"
 #include "platform/win/wm/wnd.h"
 
@@ -55,12 +56,7 @@ HWND MnemonicOwner(HWND dialog, int ch) {
   return nullptr;
 }
 
-bool IsLabel(HWND c) {
-  const WindowClass* cls = c->cls;
-  if (cls == nullptr) return false;
-  if (cls == FindWindowClass("STATIC")) return true;
-  return cls == FindWindowClass("BUTTON") && (c->style & BS_TYPEMASK) == BS_GROUPBOX;
-}
+bool IsLabel(HWND c) { return IsOfClass(c, "STATIC") || ctl::IsGroupBox(c); }
 
 // Alt and a marked letter (or the letter alone where the focus takes no
 // characters): a push button is pressed, a label gives the focus to the

@@ -5,18 +5,14 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/win/text_compare.h"
+
 namespace dlg {
 
 namespace {
 
 bool LessNoCase(const std::string& a, const std::string& b) {
-  const size_t n = std::min(a.size(), b.size());
-  for (size_t i = 0; i < n; ++i) {
-    const int ca = std::tolower(static_cast<unsigned char>(a[i]));
-    const int cb = std::tolower(static_cast<unsigned char>(b[i]));
-    if (ca != cb) return ca < cb;
-  }
-  return a.size() < b.size();
+  return CompareIgnoringCase(a, b) < 0;
 }
 
 // List indices come as ints in wParam, -1 among them.

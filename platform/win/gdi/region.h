@@ -5,6 +5,8 @@
 
 #include <pixman.h>
 
+#include "platform/win/windef.h"
+
 namespace gdi {
 
 class CRegion {
@@ -14,6 +16,11 @@ class CRegion {
     pixman_region32_init_rect(&m_region, x, y, static_cast<unsigned>(width > 0 ? width : 0),
                               static_cast<unsigned>(height > 0 ? height : 0));
   }
+  // A rectangle; an empty one for a RECT whose right or bottom lies before
+  // its left or top.
+  explicit CRegion(const RECT& r)
+      : CRegion(r.left, r.top, r.right > r.left ? r.right - r.left : 0,
+                r.bottom > r.top ? r.bottom - r.top : 0) {}
   CRegion(const CRegion& other) {
     pixman_region32_init(&m_region);
     pixman_region32_copy(&m_region, &other.m_region);

@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/win/text_compare.h"
+
 // What a resource handle points at: one table of one registered module.
 struct HRSRC__ {
   UINT type;
@@ -135,16 +137,6 @@ const void* FindTable(HINSTANCE module, LPCSTR name, UINT type) {
   return found != nullptr ? found->data : nullptr;
 }
 
-bool SameNameIgnoringCase(const char* a, const char* b) {
-  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  for (; *a != '\0' && *b != '\0'; ++a, ++b) {
-    if (lower(*a) != lower(*b)) {
-      return false;
-    }
-  }
-  return *a == *b;
-}
-
 }  // namespace
 
 HINSTANCE RegisterResourceModule(const ResourceModule* module) {
@@ -166,7 +158,7 @@ HINSTANCE GetModuleHandleA(LPCSTR moduleName) {
     return ToHandle(FromHandle(nullptr));
   }
   for (const auto& loaded : Modules()) {
-    if (loaded->module->name != nullptr && SameNameIgnoringCase(loaded->module->name, moduleName)) {
+    if (loaded->module->name != nullptr && SameIgnoringCase(loaded->module->name, moduleName)) {
       return ToHandle(loaded.get());
     }
   }

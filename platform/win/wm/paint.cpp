@@ -5,26 +5,12 @@
 #include <algorithm>
 
 #include "platform/win/gdi/dc_internal.h"
+#include "platform/win/gdi/region.h"
 #include "platform/win/wm/wnd.h"
 
 namespace {
 
-class CRegion {
- public:
-  CRegion() { pixman_region32_init(&m_r); }
-  explicit CRegion(const RECT& r) {
-    pixman_region32_init_rect(&m_r, r.left, r.top,
-                              static_cast<unsigned>(std::max<LONG>(0, r.right - r.left)),
-                              static_cast<unsigned>(std::max<LONG>(0, r.bottom - r.top)));
-  }
-  ~CRegion() { pixman_region32_fini(&m_r); }
-  CRegion(const CRegion&) = delete;
-  CRegion& operator=(const CRegion&) = delete;
-  pixman_region32_t* get() { return &m_r; }
-
- private:
-  pixman_region32_t m_r;
-};
+using gdi::CRegion;
 
 RECT ClientRectAt(HWND w, POINT origin) {
   const SIZE c = ClientSize(w);
@@ -33,7 +19,7 @@ RECT ClientRectAt(HWND w, POINT origin) {
 
 void Subtract(pixman_region32_t* region, const RECT& r) {
   CRegion cut(r);
-  pixman_region32_subtract(region, region, cut.get());
+  pixman_region32_subtract(region, region, cut.Get());
 }
 
 bool IsEmpty(pixman_region32_t* r) { return pixman_region32_not_empty(r) == 0; }
@@ -45,10 +31,10 @@ void InvalidateTree(HWND w, pixman_region32_t* region, bool erase) {
   for (HWND c : w->children) {
     if ((c->style & WS_VISIBLE) == 0) continue;
     CRegion part(c->rect);
-    pixman_region32_intersect(part.get(), part.get(), region);
-    if (IsEmpty(part.get())) continue;
-    pixman_region32_translate(part.get(), -c->rect.left, -c->rect.top);
-    InvalidateTree(c, part.get(), erase);
+    pixman_region32_intersect(part.Get(), part.Get(), region);
+    if (IsEmpty(part.Get())) continue;
+    pixman_region32_translate(part.Get(), -c->rect.left, -c->rect.top);
+    InvalidateTree(c, part.Get(), erase);
   }
 }
 
@@ -56,10 +42,10 @@ void AddTransparentParts(HWND w, pixman_region32_t* clientRegion, bool erase) {
   for (HWND c : w->children) {
     if ((c->style & WS_VISIBLE) == 0 || !IsPaintTransparent(c)) continue;
     CRegion part(c->rect);
-    pixman_region32_intersect(part.get(), part.get(), clientRegion);
-    if (IsEmpty(part.get())) continue;
-    pixman_region32_translate(part.get(), -c->rect.left, -c->rect.top);
-    AddToUpdate(c, part.get(), erase);
+    pixman_region32_intersect(part.Get(), part.Get(), clientRegion);
+    if (IsEmpty(part.Get())) continue;
+    pixman_region32_translate(part.Get(), -c->rect.left, -c->rect.top);
+    AddToUpdate(c, part.Get(), erase);
   }
   if (w->parent == nullptr) return;
   // Group boxes above w draw over it: repaint where w's new pixels meet them.
@@ -68,12 +54,12 @@ void AddTransparentParts(HWND w, pixman_region32_t* clientRegion, bool erase) {
     if ((sib->style & WS_VISIBLE) == 0 || !IsPaintTransparent(sib)) continue;
     CRegion part(sib->rect);
     CRegion mine;
-    pixman_region32_copy(mine.get(), clientRegion);
-    pixman_region32_translate(mine.get(), w->rect.left, w->rect.top);
-    pixman_region32_intersect(part.get(), part.get(), mine.get());
-    if (IsEmpty(part.get())) continue;
-    pixman_region32_translate(part.get(), -sib->rect.left, -sib->rect.top);
-    AddToUpdate(sib, part.get(), erase);
+    pixman_region32_copy(mine.Get(), clientRegion);
+    pixman_region32_translate(mine.Get(), w->rect.left, w->rect.top);
+    pixman_region32_intersect(part.Get(), part.Get(), mine.Get());
+    if (IsEmpty(part.Get())) continue;
+    pixman_region32_translate(part.Get(), -sib->rect.left, -sib->rect.top);
+    AddToUpdate(sib, part.Get(), erase);
   }
 }
 
@@ -98,16 +84,16 @@ void AddToUpdate(HWND hwnd, const pixman_region32_t* clientRegion, bool erase) {
   if (!IsShowing(hwnd) || hwnd->destroying) return;
   const SIZE size = ClientSize(hwnd);
   CRegion add(RECT{0, 0, size.cx, size.cy});
-  pixman_region32_intersect(add.get(), add.get(), const_cast<pixman_region32_t*>(clientRegion));
-  if (IsEmpty(add.get())) return;
+  pixman_region32_intersect(add.Get(), add.Get(), const_cast<pixman_region32_t*>(clientRegion));
+  if (IsEmpty(add.Get())) return;
   const bool wasEmpty = IsEmpty(&hwnd->update);
-  pixman_region32_union(&hwnd->update, &hwnd->update, add.get());
+  pixman_region32_union(&hwnd->update, &hwnd->update, add.Get());
   if (wasEmpty) {
     ++WM().pendingPaints;
     WM().lastToPaint = hwnd;
   }
   hwnd->erase = hwnd->erase || erase;
-  AddTransparentParts(hwnd, add.get(), erase);
+  AddTransparentParts(hwnd, add.Get(), erase);
 }
 
 void ClearUpdate(HWND hwnd) {
@@ -127,15 +113,15 @@ void InvalidateParentArea(HWND hwnd) {
   HWND parent = hwnd->parent;
   if (parent == nullptr) return;
   CRegion area(hwnd->rect);
-  AddToUpdate(parent, area.get(), true);
+  AddToUpdate(parent, area.Get(), true);
   // Siblings, and their children, that the window covered show again.
   for (HWND sib : parent->children) {
     if (sib == hwnd || (sib->style & WS_VISIBLE) == 0) continue;
     CRegion part(sib->rect);
-    pixman_region32_intersect(part.get(), part.get(), area.get());
-    if (IsEmpty(part.get())) continue;
-    pixman_region32_translate(part.get(), -sib->rect.left, -sib->rect.top);
-    InvalidateTree(sib, part.get(), true);
+    pixman_region32_intersect(part.Get(), part.Get(), area.Get());
+    if (IsEmpty(part.Get())) continue;
+    pixman_region32_translate(part.Get(), -sib->rect.left, -sib->rect.top);
+    InvalidateTree(sib, part.Get(), true);
   }
 }
 
@@ -152,7 +138,7 @@ void VisibleRegion(HWND hwnd, pixman_region32_t* out, const pixman_box32_t* with
                  std::min<LONG>(limit.right, within->x2), std::min<LONG>(limit.bottom, within->y2)};
   }
   CRegion bounds(limit);
-  pixman_region32_intersect(vis.get(), vis.get(), bounds.get());
+  pixman_region32_intersect(vis.Get(), vis.Get(), bounds.Get());
   // Windows that cannot touch the limit cannot take anything from it: a
   // small repaint need not cut out every sibling of the window.
   auto cut = [&](RECT r) {
@@ -160,13 +146,13 @@ void VisibleRegion(HWND hwnd, pixman_region32_t* out, const pixman_box32_t* with
         r.top >= limit.bottom) {
       return;
     }
-    Subtract(vis.get(), r);
+    Subtract(vis.Get(), r);
   };
   for (HWND w = hwnd; w->parent != nullptr; w = w->parent) {
     HWND p = w->parent;
     const POINT po = ClientOriginInSurface(p);
     CRegion pc(ClientRectAt(p, po));
-    pixman_region32_intersect(vis.get(), vis.get(), pc.get());
+    pixman_region32_intersect(vis.Get(), vis.Get(), pc.Get());
     for (HWND sib : p->children) {
       if (sib == w) break;
       if ((sib->style & WS_VISIBLE) == 0 || IsPaintTransparent(sib)) continue;
@@ -181,7 +167,7 @@ void VisibleRegion(HWND hwnd, pixman_region32_t* out, const pixman_box32_t* with
     OffsetRect(&r, origin.x, origin.y);
     cut(r);
   }
-  pixman_region32_copy(out, vis.get());
+  pixman_region32_copy(out, vis.Get());
 }
 
 HWND FindWindowToPaint(HWND filter, bool* nonClient) {
@@ -215,7 +201,7 @@ void PaintNonClient(HWND top) {
   const int bar = MenuBarHeight(top);
   if (bar == 0 || !IsShowing(top)) return;
   CRegion clip(RECT{0, 0, top->surface->width, bar});
-  HDC hdc = CreateSurfaceDC(top->surface, POINT{0, 0}, clip.get());
+  HDC hdc = CreateSurfaceDC(top->surface, POINT{0, 0}, clip.Get());
   if (s.menuHooks.paintBar != nullptr) {
     s.menuHooks.paintBar(top, hdc, top->surface->width, bar);
   } else {
@@ -234,7 +220,7 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
   if (!IsLive(hwnd)) return FALSE;
   const SIZE size = ClientSize(hwnd);
   CRegion region(rect != nullptr ? *rect : RECT{0, 0, size.cx, size.cy});
-  AddToUpdate(hwnd, region.get(), erase != FALSE);
+  AddToUpdate(hwnd, region.Get(), erase != FALSE);
   return TRUE;
 }
 
@@ -246,7 +232,7 @@ BOOL ValidateRect(HWND hwnd, const RECT* rect) {
   }
   CRegion cut(*rect);
   const bool wasEmpty = IsEmpty(&hwnd->update);
-  pixman_region32_subtract(&hwnd->update, &hwnd->update, cut.get());
+  pixman_region32_subtract(&hwnd->update, &hwnd->update, cut.Get());
   if (!wasEmpty && IsEmpty(&hwnd->update)) {
     --WM().pendingPaints;
     hwnd->erase = false;
@@ -261,9 +247,9 @@ BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN /*region*/, UINT flags) {
     const SIZE size = ClientSize(hwnd);
     CRegion region(rect != nullptr ? *rect : RECT{0, 0, size.cx, size.cy});
     if ((flags & RDW_ALLCHILDREN) != 0) {
-      InvalidateTree(hwnd, region.get(), erase);
+      InvalidateTree(hwnd, region.Get(), erase);
     } else {
-      AddToUpdate(hwnd, region.get(), erase);
+      AddToUpdate(hwnd, region.Get(), erase);
     }
   }
   if ((flags & RDW_FRAME) != 0) DrawMenuBar(hwnd);
@@ -295,19 +281,19 @@ BOOL UpdateWindow(HWND hwnd) {
 HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint) {
   if (!IsLive(hwnd) || paint == nullptr) return nullptr;
   CRegion area;
-  pixman_region32_copy(area.get(), &hwnd->update);
+  pixman_region32_copy(area.Get(), &hwnd->update);
   const bool erase = hwnd->erase;
   ClearUpdate(hwnd);
   hwnd->beganPaint = true;
-  const pixman_box32_t* box = pixman_region32_extents(area.get());
+  const pixman_box32_t* box = pixman_region32_extents(area.Get());
   *paint = PAINTSTRUCT{};
-  if (!IsEmpty(area.get())) paint->rcPaint = RECT{box->x1, box->y1, box->x2, box->y2};
+  if (!IsEmpty(area.Get())) paint->rcPaint = RECT{box->x1, box->y1, box->x2, box->y2};
   CRegion clip;
   const POINT origin = ClientOriginInSurface(hwnd);
-  pixman_region32_translate(area.get(), origin.x, origin.y);
-  VisibleRegion(hwnd, clip.get(), pixman_region32_extents(area.get()));
-  pixman_region32_intersect(clip.get(), clip.get(), area.get());
-  paint->hdc = MakeDC(hwnd, clip.get());
+  pixman_region32_translate(area.Get(), origin.x, origin.y);
+  VisibleRegion(hwnd, clip.Get(), pixman_region32_extents(area.Get()));
+  pixman_region32_intersect(clip.Get(), clip.Get(), area.Get());
+  paint->hdc = MakeDC(hwnd, clip.Get());
   if (erase) {
     paint->fErase = SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0) != 0
                         ? FALSE
@@ -325,8 +311,8 @@ BOOL EndPaint(HWND /*hwnd*/, const PAINTSTRUCT* paint) {
 HDC GetDC(HWND hwnd) {
   if (!IsLive(hwnd)) return nullptr;
   CRegion clip;
-  VisibleRegion(hwnd, clip.get());
-  return MakeDC(hwnd, clip.get());
+  VisibleRegion(hwnd, clip.Get());
+  return MakeDC(hwnd, clip.Get());
 }
 
 int ReleaseDC(HWND /*hwnd*/, HDC hdc) {

@@ -2,6 +2,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "platform/win/text_compare.h"
 #include "platform/win/wm/wnd.h"
 
 HWND__::HWND__() { pixman_region32_init(&update); }
@@ -10,16 +11,7 @@ HWND__::~HWND__() { pixman_region32_fini(&update); }
 namespace {
 
 bool SameName(const std::string& a, LPCSTR b) {
-  if (b == nullptr || IS_INTRESOURCE(b)) return false;
-  const size_t n = std::strlen(b);
-  if (a.size() != n) return false;
-  for (size_t i = 0; i < n; ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
+  return b != nullptr && !IS_INTRESOURCE(b) && SameIgnoringCase(a, b);
 }
 
 }  // namespace
@@ -70,7 +62,6 @@ BOOL RegisterClassA(const WNDCLASSA* wc) {
     c->menuName = wc->lpszMenuName;
   }
   c->wc.lpszClassName = c->name.c_str();
-  c->isButton = SameName(c->name, "BUTTON");
   c->wc.cbWndExtra = std::clamp(wc->cbWndExtra, 0, 256);
   WM().classes.push_back(std::move(c));
   return TRUE;
@@ -90,6 +81,16 @@ int GetClassNameA(HWND hwnd, LPSTR buffer, int size) {
   std::memcpy(buffer, name.data(), static_cast<size_t>(n));
   buffer[n] = '\0';
   return n;
+}
+
+BOOL SetClassTransparency(LPCSTR className, bool (*isTransparent)(DWORD style)) {
+  for (const auto& c : WM().classes) {
+    if (SameName(c->name, className)) {
+      c->isTransparent = isTransparent;
+      return TRUE;
+    }
+  }
+  return FALSE;
 }
 
 void SetMenuHooks(const MenuHooks& hooks) { WM().menuHooks = hooks; }

@@ -374,5 +374,6 @@ LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LP
 
 bool IsPaintTransparent(HWND hwnd) {
   if ((hwnd->exStyle & WS_EX_TRANSPARENT) != 0) return true;
-  return hwnd->cls != nullptr && hwnd->cls->isButton && (hwnd->style & BS_TYPEMASK) == BS_GROUPBOX;
+  return hwnd->cls != nullptr && hwnd->cls->isTransparent != nullptr &&
+         hwnd->cls->isTransparent(hwnd->style);
 }

@@ -21,7 +21,9 @@ struct WindowClass {
   WNDCLASSA wc{};
   std::string name;
   std::string menuName;
-  bool isButton = false;  // its group boxes let what is beneath them show
+  // Whether a window of the class with this style lets its parent paint
+  // beneath it and the mouse through it; null for none (SetClassTransparency).
+  bool (*isTransparent)(DWORD style) = nullptr;
 };
 
 struct HWND__ {
@@ -142,8 +144,16 @@ inline bool IsTopLevel(HWND hwnd) { return (hwnd->style & WS_CHILD) == 0; }
 HWND TopLevelOf(HWND hwnd);
 // Whether `hwnd` is `ancestor` or lies anywhere inside it.
 bool IsSelfOrDescendant(HWND ancestor, HWND hwnd);
-// A group box lets its parent draw beneath it and clicks through it.
+// Whether the window lets its parent draw beneath it and clicks through
+// it, as its class said at registration (a group box does).
 bool IsPaintTransparent(HWND hwnd);
+// Says which windows of a registered class are transparent: those whose
+// style `isTransparent` accepts. FALSE when no such class is registered.
+BOOL SetClassTransparency(LPCSTR className, bool (*isTransparent)(DWORD style));
+// Whether the window is of the registered class `name`.
+inline bool IsOfClass(HWND hwnd, LPCSTR name) {
+  return hwnd->cls != nullptr && hwnd->cls == FindWindowClass(name);
+}
 // Visible here and in every ancestor, and not on a minimized top-level window.
 bool IsShowing(HWND hwnd);
 // Where the window's client (0, 0) lies on its top-level surface.

@@ -41,6 +41,9 @@ void WindowManagerTest::SetUp() {
     wc.lpszClassName = name;
     ASSERT_TRUE(RegisterClassA(&wc));
   }
+  // What the control classes tell the window manager of their group boxes.
+  ASSERT_TRUE(SetClassTransparency(
+      "BUTTON", [](DWORD style) { return (style & BS_TYPEMASK) == BS_GROUPBOX; }));
 }
 
 void WindowManagerTest::TearDown() { ShutdownWindowManager(); }
