@@ -37,13 +37,12 @@ class CString {
   operator LPCSTR() const { return m_text.c_str(); }
 
   // ---- Characters -------------------------------------------------------------------
-  // Out of range, GetAt and [] give '\0' and SetAt does nothing.
+  // Out of range, GetAt and [] give '\0'.
   int GetLength() const { return static_cast<int>(m_text.size()); }
   BOOL IsEmpty() const { return m_text.empty() ? TRUE : FALSE; }
   void Empty() { m_text.clear(); }
   char GetAt(int index) const;
   char operator[](int index) const { return GetAt(index); }
-  void SetAt(int index, char ch);
 
   // ---- Concatenation ------------------------------------------------------------------
   CString& operator+=(const CString& text);
@@ -69,35 +68,12 @@ class CString {
   }
 
   // ---- Extraction and search ------------------------------------------------------------
-  // Counts and positions are held to the string: Left(-1) is "", Mid(100)
-  // of a short string is "". Find gives the index of the first match at or
-  // after `start`, or -1; an empty `text` matches at `start`.
+  // Counts and positions are held to the string: Left(-1) is "", Left(100)
+  // of a short string the whole string. Find gives the index of the first
+  // match at or after `start`, or -1; an empty `text` matches at `start`.
   CString Left(int count) const;
-  CString Mid(int first) const;
-  CString Mid(int first, int count) const;
-  CString Right(int count) const;
   int Find(char ch, int start = 0) const;
   int Find(const char* text, int start = 0) const;
-
-  // ---- In place -----------------------------------------------------------------------
-  // Case changes touch the ASCII letters only, as the runtime's C locale does.
-  // Trimming without an argument removes blanks, tabs and line ends.
-  void MakeUpper();
-  void MakeLower();
-  void TrimLeft();
-  void TrimRight();
-  void TrimLeft(char ch);
-  void TrimRight(char ch);
-  void TrimLeft(const char* set);
-  void TrimRight(const char* set);
-
-  // ---- Direct access ------------------------------------------------------------------
-  // GetBuffer gives room for at least `minLength` characters and the NUL
-  // after them, holding the current text. ReleaseBuffer ends the access:
-  // with -1 the text runs to the first NUL, else it keeps `newLength`
-  // characters (held to the buffer).
-  LPSTR GetBuffer(int minLength);
-  void ReleaseBuffer(int newLength = -1);
 
   // ---- Resources and formatting ---------------------------------------------------------
   // String `id` of AfxGetResourceHandle(), whatever its length; FALSE (and
