@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -119,13 +118,20 @@ std::vector<std::string> Sources() {
 }
 
 std::vector<std::string> IncludesOf(const std::string& file) {
-  static const std::regex include(R"re(^\s*#\s*include\s+"([^"]+)")re");
+  // Read by hand: GCC 12 warns falsely inside std::regex under the
+  // sanitizers, and the warnings are errors.
   std::ifstream in(fs::path(ASTROLATHE_SOURCE_DIR) / file);
   std::vector<std::string> out;
   std::string line;
-  std::smatch m;
   while (std::getline(in, line)) {
-    if (std::regex_search(line, m, include)) out.push_back(m[1]);
+    std::size_t at = line.find_first_not_of(" \t");
+    if (at == std::string::npos || line[at] != '#') continue;
+    at = line.find_first_not_of(" \t", at + 1);
+    if (at == std::string::npos || line.compare(at, 7, "include") != 0) continue;
+    at = line.find_first_not_of(" \t", at + 7);
+    if (at == std::string::npos || line[at] != '"') continue;
+    const std::size_t end = line.find('"', at + 1);
+    if (end != std::string::npos) out.push_back(line.substr(at + 1, end - at - 1));
   }
   return out;
 }
@@ -134,6 +140,7 @@ TEST(Rooms, EveryIncludeOfOursPointsDown) {
   const std::vector<std::string> files = Sources();
   ASSERT_GT(files.size(), 100U) << "the source tree was not found at " << ASTROLATHE_SOURCE_DIR;
   std::vector<std::string> wrong;
+  std::size_t includes = 0;
   for (const std::string& file : files) {
     const std::string room = RoomOf(file);
     if (room.empty()) {
@@ -141,9 +148,11 @@ TEST(Rooms, EveryIncludeOfOursPointsDown) {
       continue;
     }
     for (const std::string& target : IncludesOf(file)) {
+      ++includes;
       if (std::string why = Wrong(file, room, target); !why.empty()) wrong.push_back(why);
     }
   }
+  EXPECT_GT(includes, files.size()) << "the includes were not read";
   EXPECT_TRUE(wrong.empty()) << [&] {
     std::string all;
     for (const std::string& w : wrong) all += "\n  " + w;
