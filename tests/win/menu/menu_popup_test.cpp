@@ -83,12 +83,16 @@ TEST_F(ContextMenu, BadCallsAndAnOwnerThatGoesAreSafe) {
   EXPECT_EQ(TrackPopupMenu(nullptr, 0, 10, 10, 0, m_frame, nullptr), FALSE);
   // A second menu while one runs is refused; the owner destroyed under an
   // open menu ends it.
+  HWND owner = CreateWindowExA(0, "Frame", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200,
+                               100, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(owner, nullptr);
   BOOL nested = -1;
   Script({[&] {
     nested = TrackPopupMenu(menu, TPM_RETURNCMD, 20, 20, 0, m_frame, nullptr);
-    DestroyWindow(m_frame);
+    DestroyWindow(owner);
   }});
-  EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, m_frame, nullptr), 0);
+  EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, owner, nullptr), 0);
+  EXPECT_FALSE(IsWindow(owner));
   EXPECT_EQ(nested, FALSE);
   EXPECT_EQ(MenuWindow(), nullptr);
   DestroyMenu(menu);
